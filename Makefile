@@ -1,0 +1,38 @@
+# Entry points for a fresh Debian 12 machine: `make run` and `make test` install what is
+# missing, build the dependencies once into a cache outside the clone, build, then run.
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: all packages deps configure build run test bench clean
+
+all: build
+
+packages:
+	@scripts/install-packages.sh
+
+# The dependency prefix is printed by the bootstrap; it returns at once when cached.
+deps: packages
+	@scripts/bootstrap-deps.sh > $(BUILD).deps-prefix.tmp && mkdir -p $(BUILD) && \
+	  mv $(BUILD).deps-prefix.tmp $(BUILD)/deps-prefix
+
+configure: deps
+	@prefix=$$(tail -n 1 $(BUILD)/deps-prefix); \
+	if [ ! -f $(BUILD)/CMakeCache.txt ] || ! grep -qF "SEALWICK_DEPS_PREFIX:PATH=$$prefix" $(BUILD)/CMakeCache.txt; then \
+	  cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DSEALWICK_DEPS_PREFIX:PATH=$$prefix; \
+	fi
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD)
+
+test: build
+	@scripts/test.sh $(BUILD)
+
+bench: build
+	@scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,77 @@
+#include "path_compare.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace
+{
+std::wstring Widen(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    return wide;
+}
+
+std::wstring FullPath(const std::wstring& path)
+{
+    DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0)
+        return path;
+    std::vector<wchar_t> buf(n + 1);
+    DWORD got = GetFullPathNameW(path.c_str(), n + 1, buf.data(), nullptr);
+    return got == 0 || got > n ? path : std::wstring(buf.data(), got);
+}
+
+bool LongPath(const std::wstring& path, std::wstring& out)
+{
+    DWORD n = GetLongPathNameW(path.c_str(), nullptr, 0);
+    if (n == 0)
+        return false;
+    std::vector<wchar_t> buf(n + 1);
+    DWORD got = GetLongPathNameW(path.c_str(), buf.data(), n + 1);
+    if (got == 0 || got > n)
+        return false;
+    out.assign(buf.data(), got);
+    return true;
+}
+
+void TrimTrailingSeparators(std::wstring& path)
+{
+    while (path.size() > 3 && (path.back() == L'\\' || path.back() == L'/'))
+        path.pop_back();
+}
+} // namespace
+
+std::wstring NormalizedPathKey(const std::string& ansiPath)
+{
+    std::wstring full = FullPath(Widen(ansiPath));
+    TrimTrailingSeparators(full);
+    std::wstring longForm;
+    if (LongPath(full, longForm))
+        return longForm;
+    // A path that does not exist yet (a new target): expand its existing folder instead.
+    size_t slash = full.find_last_of(L"\\/");
+    if (slash != std::wstring::npos && slash > 0)
+    {
+        std::wstring folder = full.substr(0, slash);
+        if (LongPath(folder, longForm))
+        {
+            TrimTrailingSeparators(longForm);
+            return longForm + L'\\' + full.substr(slash + 1);
+        }
+    }
+    return full;
+}
+
+bool IsSamePath(const std::string& a, const std::string& b)
+{
+    std::wstring ka = NormalizedPathKey(a);
+    std::wstring kb = NormalizedPathKey(b);
+    return CompareStringOrdinal(ka.c_str(), static_cast<int>(ka.size()), kb.c_str(),
+                                static_cast<int>(kb.size()), TRUE) == CSTR_EQUAL;
+}

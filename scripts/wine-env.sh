@@ -1,0 +1,25 @@
+# Sourced by the scripts that run Windows programs: a private Wine prefix inside the
+# build tree, no Wine chatter, and no offers to install Mono or Gecko.
+# Needs BUILD_DIR set to the build folder.
+export WINEPREFIX="$BUILD_DIR/wineprefix"
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEARCH=win64
+# A Western European ANSI code page (1252), as most of our users have.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+wine_prefix_ready() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine: creating the private prefix in $WINEPREFIX" >&2
+    DISPLAY= wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+}
+
+# One wineserver for the whole run. Wine's own services start with the first program and
+# would inherit its output pipes (a test runner waiting for end of output waits forever),
+# so start them here, detached from ours.
+wine_start_server() {
+  wineserver -p
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+}

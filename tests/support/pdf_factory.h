@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// PDFs made with qpdf for tests and benchmarks.
+struct PdfSpec
+{
+    int pages = 1;
+    int textLinesPerPage = 3;
+    // Total bytes of JPEG pictures to spread over the pages (one picture a page), 0 for none.
+    size_t imageBytes = 0;
+    // When set, the file is written with 256-bit AES and these passwords.
+    bool bEncrypt = false;
+    std::string userPassword;
+    std::string ownerPassword;
+};
+
+// Writes the PDF to an ANSI path. Returns its size in bytes.
+size_t MakePdf(const std::string& path, const PdfSpec& spec = PdfSpec());
+
+// What the qpdf library reads back from a file opened with the given password bytes.
+struct EncryptionReadback
+{
+    bool bOpened = false;
+    std::string error;
+    bool bEncrypted = false;
+    int R = 0, P = 0, V = 0;
+    bool bAes = false;
+    bool bEncryptMetadata = true;
+    bool bUserMatched = false;
+    bool bOwnerMatched = false;
+    int pages = 0;
+};
+
+EncryptionReadback ReadEncryption(const std::string& path, const std::string& password = "");
