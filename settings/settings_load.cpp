@@ -1,0 +1,146 @@
+#include "settings_store.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "base64.h"
+#include "message_box.h"
+#include "settings_text_rules.h"
+#include "settings_texts.h"
+#include "sqlite_connection.h"
+
+using namespace settings_internal;
+
+namespace
+{
+// A password row holds Base64; anything that does not decode to at least one byte reads as
+// no password.
+std::string DecodeStoredPassword(const std::string& stored)
+{
+    std::string bytes;
+    if (!Base64Decode(stored, bytes))
+        return {};
+    // The record holds NUL-terminated text.
+    return ClipToRecordText(bytes.substr(0, bytes.find('\0')));
+}
+
+void ReadIntRows(const CSqliteConnection& db, SettingsRecord& record, bool& bPrepared)
+{
+    CSqliteStatement rows(db, kSqlSelectIntRows);
+    bPrepared = rows.IsPrepared();
+    while (rows.NextRow())
+    {
+        const std::string name = rows.ColumnText(0);
+        for (const IntSettingKey& key : kIntSettingKeys)
+        {
+            if (EqualsIgnoringCase(name, key.name))
+            {
+                record.*key.field = rows.ColumnInt(2);
+                break;
+            }
+        }
+    }
+}
+
+void ReadTextRows(const CSqliteConnection& db, SettingsRecord& record)
+{
+    CSqliteStatement rows(db, kSqlSelectTextRows);
+    while (rows.NextRow())
+    {
+        const std::string name = rows.ColumnText(0);
+        for (const TextSettingKey& key : kTextSettingKeys)
+        {
+            if (!EqualsIgnoringCase(name, key.name))
+                continue;
+            // A NULL reads as empty text.
+            const std::string text = rows.ColumnText(3);
+            if (!key.bPassword)
+                record.*key.field = ClipToRecordText(text);
+            else if (record.bRememberPassword)
+                record.*key.field = DecodeStoredPassword(text);
+            else
+                (record.*key.field).clear();
+            break;
+        }
+    }
+}
+} // namespace
+
+std::string GetSettingsFilePath()
+{
+    std::vector<char> buffer(1000);
+    for (;;)
+    {
+        DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n < buffer.size())
+            break;
+        buffer.resize(buffer.size() * 2);
+    }
+    std::string folder = buffer.data();
+    const size_t slash = folder.find_last_of('\\');
+    if (slash != std::string::npos)
+        folder.resize(slash);
+
+    std::vector<char> path(folder.size() + strlen(kSettingsFileName) + 2);
+    snprintf(path.data(), path.size(), kSettingsPathFormat, folder.c_str(), kSettingsFileName);
+    return path.data();
+}
+
+bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
+{
+    CSqliteConnection db;
+    if (!db.Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
+        return false;
+
+    const auto& k = kIntSettingKeys;
+    const auto& t = kTextSettingKeys;
+    // Passwords are stored as Base64, and only while the user wants them remembered.
+    const std::string password =
+        record.bRememberPassword ? Base64Encode(record.strPassword) : std::string();
+    const std::string permissionPassword =
+        record.bRememberPassword ? Base64Encode(record.strPermissionPassword) : std::string();
+
+    bool bWritten =
+        db.Exec(kSqlCreateTable) &&
+        db.Run(kSqlInsertIntRows,
+               {k[0].name, record.*k[0].field, k[1].name, record.*k[1].field, k[2].name,
+                record.*k[2].field, k[3].name, record.*k[3].field, k[4].name, record.*k[4].field,
+                k[5].name, record.*k[5].field, k[6].name, record.*k[6].field, k[7].name,
+                record.*k[7].field, k[8].name, record.*k[8].field}) &&
+        db.Run(kSqlInsertTextRows,
+               {t[0].name, record.*t[0].field, t[1].name, record.*t[1].field, t[2].name,
+                record.*t[2].field, t[3].name, password, t[4].name, permissionPassword});
+    db.Close();
+    // A file without its table or rows would be taken for a settings file at the next start.
+    if (!bWritten)
+        DeleteFileA(path.c_str());
+    return bWritten;
+}
+
+void LoadSettings(SettingsRecord& record, HWND hOwner)
+{
+    LoadSettings(GetSettingsFilePath(), record, hOwner);
+}
+
+void LoadSettings(const std::string& path, SettingsRecord& record, HWND hOwner)
+{
+    CSqliteConnection db;
+    if (!db.Open(path, SQLITE_OPEN_READWRITE))
+    {
+        if (FileExists(path))
+            AfxMessageBoxEx(hOwner, kMsgCannotOpenToLoad, kSettingsCaption, MB_OK | MB_ICONWARNING);
+        else if (!CreateSettingsFile(path, record))
+            AfxMessageBoxEx(hOwner, kMsgCannotCreate, kSettingsCaption, MB_OK | MB_ICONWARNING);
+        return;
+    }
+
+    // Integers first, so that bRememberPassword holds the file's value when the passwords
+    // are read.
+    bool bPrepared = false;
+    ReadIntRows(db, record, bPrepared);
+    if (bPrepared)
+        ReadTextRows(db, record);
+}

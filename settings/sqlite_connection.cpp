@@ -1,0 +1,127 @@
+#include "sqlite_connection.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace
+{
+std::string AnsiToUtf8(const std::string& ansi)
+{
+    if (ansi.empty())
+        return ansi;
+    const int size = static_cast<int>(ansi.size());
+    int nWide = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+    if (nWide <= 0)
+        return ansi;
+    std::wstring wide(static_cast<size_t>(nWide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, &wide[0], nWide);
+    int nUtf8 = WideCharToMultiByte(CP_UTF8, 0, wide.data(), nWide, nullptr, 0, nullptr, nullptr);
+    if (nUtf8 <= 0)
+        return ansi;
+    std::string utf8(static_cast<size_t>(nUtf8), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), nWide, &utf8[0], nUtf8, nullptr, nullptr);
+    return utf8;
+}
+} // namespace
+
+CSqliteConnection::~CSqliteConnection()
+{
+    Close();
+}
+
+bool CSqliteConnection::Open(const std::string& ansiPath, int flags)
+{
+    Close();
+    // SQLite hands back a connection even when opening fails; it must be closed all the same.
+    int rc = sqlite3_open_v2(AnsiToUtf8(ansiPath).c_str(), &m_pDb, flags, nullptr);
+    if (rc != SQLITE_OK)
+    {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+void CSqliteConnection::Close()
+{
+    if (m_pDb)
+    {
+        sqlite3_close(m_pDb);
+        m_pDb = nullptr;
+    }
+}
+
+bool CSqliteConnection::Exec(const char* sql)
+{
+    return m_pDb && sqlite3_exec(m_pDb, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+bool CSqliteConnection::Run(const char* sql, std::initializer_list<SqlValue> values)
+{
+    CSqliteStatement stmt(*this, sql);
+    return stmt.IsPrepared() && stmt.Bind(values) && stmt.RunToEnd();
+}
+
+CSqliteStatement::CSqliteStatement(const CSqliteConnection& db, const char* sql)
+{
+    if (!db.Handle() ||
+        sqlite3_prepare_v2(db.Handle(), sql, static_cast<int>(std::strlen(sql)) + 1, &m_pStmt,
+                           nullptr) != SQLITE_OK)
+    {
+        sqlite3_finalize(m_pStmt);
+        m_pStmt = nullptr;
+    }
+}
+
+CSqliteStatement::~CSqliteStatement()
+{
+    sqlite3_finalize(m_pStmt);
+}
+
+bool CSqliteStatement::Bind(std::initializer_list<SqlValue> values)
+{
+    if (static_cast<int>(values.size()) != sqlite3_bind_parameter_count(m_pStmt))
+        return false;
+    int index = 1;
+    for (const SqlValue& value : values)
+    {
+        // Texts go in as the bytes they are: the file keeps what the window held.
+        int rc = value.pText
+                     ? sqlite3_bind_text(m_pStmt, index, value.pText, value.nLength, SQLITE_STATIC)
+                     : sqlite3_bind_int(m_pStmt, index, value.nValue);
+        if (rc != SQLITE_OK)
+            return false;
+        ++index;
+    }
+    return true;
+}
+
+bool CSqliteStatement::NextRow()
+{
+    return m_pStmt && sqlite3_step(m_pStmt) == SQLITE_ROW;
+}
+
+bool CSqliteStatement::RunToEnd()
+{
+    if (!m_pStmt)
+        return false;
+    int rc;
+    while ((rc = sqlite3_step(m_pStmt)) == SQLITE_ROW)
+    {
+    }
+    return rc == SQLITE_DONE;
+}
+
+int CSqliteStatement::ColumnInt(int column) const
+{
+    return sqlite3_column_int(m_pStmt, column);
+}
+
+std::string CSqliteStatement::ColumnText(int column, bool* isNull) const
+{
+    const unsigned char* text = sqlite3_column_text(m_pStmt, column);
+    if (isNull)
+        *isNull = text == nullptr;
+    return text ? std::string(reinterpret_cast<const char*>(text)) : std::string();
+}
