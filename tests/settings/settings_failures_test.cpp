@@ -1,0 +1,137 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "scratch.h"
+#include "settings_store.h"
+#include "settings_test_support.h"
+#include "settings_texts.h"
+
+namespace
+{
+SettingsRecord Defaults()
+{
+    SettingsRecord record;
+    SetDefaultSettings(record);
+    return record;
+}
+
+// Holds the file open without sharing, as another application can.
+class LockedFile
+{
+  public:
+    explicit LockedFile(const std::string& path)
+        : m_h(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+        EXPECT_NE(m_h, INVALID_HANDLE_VALUE);
+    }
+    ~LockedFile() { CloseHandle(m_h); }
+
+  private:
+    HANDLE m_h;
+};
+
+TEST(SettingsFailures, FolderWhereTheFileCannotBeCreated)
+{
+    ScratchFolder folder;
+    WriteFileBytes(folder / "plain file", "x");
+    const std::string paths[] = {
+        folder / "no such folder\\settings_sealwick.db",
+        folder / "plain file\\settings_sealwick.db",
+    };
+    for (const std::string& path : paths)
+    {
+        SCOPED_TRACE(path);
+        MessageBoxRecorder boxes;
+        SettingsRecord record = Defaults();
+        LoadSettings(path, record, TestOwner());
+
+        ASSERT_EQ(boxes.Shown().size(), 1u);
+        EXPECT_EQ(boxes.Shown()[0].text, kMsgCannotCreate);
+        EXPECT_EQ(boxes.Shown()[0].caption, kSettingsCaption);
+        EXPECT_EQ(boxes.Shown()[0].style, UINT(MB_OK | MB_ICONWARNING));
+        EXPECT_EQ(boxes.Shown()[0].hOwner, TestOwner());
+        std::string difference;
+        EXPECT_TRUE(SameRecord(record, Defaults(), difference)) << difference;
+        EXPECT_FALSE(PathExists(path));
+
+        // Later saves fail too: the dialog hears of a missing file, closing stays silent.
+        bool bEnableMenuWritten = true;
+        EXPECT_EQ(SaveDialogSettings(path, record, SettingsDialogValues{}, bEnableMenuWritten),
+                  SettingsSaveOutcome::FileMissing);
+        SaveLastInputs(path, record, LastInputs{1});
+        EXPECT_EQ(boxes.Shown().size(), 1u);
+    }
+}
+
+TEST(SettingsFailures, FileThatExistsButCannotBeOpened)
+{
+    ScratchFolder folder;
+    const std::string path = MakeDefaultSettingsFile(folder.Path());
+    const std::string before = ReadFileBytes(path);
+    MessageBoxRecorder boxes;
+    {
+        LockedFile lock(path);
+        SettingsRecord record = Defaults();
+        LoadSettings(path, record, TestOwner());
+        ASSERT_EQ(boxes.Shown().size(), 1u);
+        EXPECT_EQ(boxes.Shown()[0].text, kMsgCannotOpenToLoad);
+        EXPECT_EQ(boxes.Shown()[0].caption, kSettingsCaption);
+        EXPECT_EQ(boxes.Shown()[0].style, UINT(MB_OK | MB_ICONWARNING));
+
+        SettingsDialogValues values;
+        values.bEnableMenu = 0;
+        bool bEnableMenuWritten = true;
+        EXPECT_EQ(SaveDialogSettings(path, record, values, bEnableMenuWritten),
+                  SettingsSaveOutcome::OpenFailed);
+        EXPECT_FALSE(bEnableMenuWritten);
+        EXPECT_EQ(record.bEnableMenu, 1);
+        SaveLastInputs(path, record, LastInputs{1});
+        EXPECT_EQ(boxes.Shown().size(), 1u) << "closing stays silent";
+    }
+    EXPECT_EQ(ReadFileBytes(path), before);
+    // Once the other application lets go, the file opens again.
+    SettingsRecord record = Defaults();
+    LoadSettings(path, record, TestOwner());
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+}
+
+TEST(SettingsFailures, CreationThatFailsHalfwayLeavesNoFile)
+{
+    // Something that is not a database stands where the new file goes: the table cannot be
+    // written into it.
+    ScratchFolder folder;
+    const std::string path = folder / "settings_sealwick.db";
+    WriteFileBytes(path, std::string(4096, 'x'));
+    EXPECT_FALSE(CreateSettingsFile(path, Defaults()));
+    EXPECT_FALSE(PathExists(path));
+    EXPECT_TRUE(CreateSettingsFile(path, Defaults())) << "the next start creates it afresh";
+}
+
+TEST(SettingsFailures, SaveOutcomesShowTheirMessages)
+{
+    struct Case
+    {
+        SettingsSaveOutcome outcome;
+        const char* text;
+        UINT icon;
+    };
+    const Case cases[] = {
+        {SettingsSaveOutcome::OpenFailed, kMsgCannotOpenToSave, MB_ICONWARNING},
+        {SettingsSaveOutcome::FileMissing, kMsgFileMissing, MB_ICONWARNING},
+        {SettingsSaveOutcome::Saved, kMsgSaved, MB_ICONINFORMATION},
+        {SettingsSaveOutcome::Failed, kMsgSaveFailed, MB_ICONWARNING},
+    };
+    for (const Case& c : cases)
+    {
+        MessageBoxRecorder boxes;
+        ShowSettingsSaveOutcome(TestOwner(), c.outcome);
+        ASSERT_EQ(boxes.Shown().size(), 1u);
+        EXPECT_EQ(boxes.Shown()[0].text, c.text);
+        EXPECT_EQ(boxes.Shown()[0].caption, kSettingsCaption);
+        EXPECT_EQ(boxes.Shown()[0].style, UINT(MB_OK | c.icon));
+        EXPECT_EQ(boxes.Shown()[0].hOwner, TestOwner());
+    }
+}
+} // namespace

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "scratch.h"
+#include "settings_store.h"
+#include "settings_test_support.h"
+
+namespace
+{
+const char kTabs[] = "\t\t\t\t\t\t\t\t";
+
+TEST(FirstStart, CreatesTheFileWithItsSchemaAndDefaultRows)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "settings_sealwick.db";
+    MessageBoxRecorder boxes;
+    SettingsRecord record;
+    SetDefaultSettings(record);
+
+    LoadSettings(path, record, TestOwner());
+
+    EXPECT_TRUE(boxes.Shown().empty());
+    const std::string t(kTabs);
+    EXPECT_EQ(ReadSchemaText(path), "CREATE TABLE Settings(  " + t +
+                                        "Name TEXT PRIMARY KEY NOT NULL,  " + t +
+                                        "ValueType INT NOT NULL, " + t + "ValueInt INT, " + t +
+                                        "ValueString TEXT, " + t + "ValueBinary BLOB " + t + ")");
+
+    struct Expected
+    {
+        const char* name;
+        int type;
+        int valueInt;
+        const char* valueString; // null: a NULL ValueString
+    };
+    const Expected expected[] = {
+        {"bRememberPassword", 1, 1, nullptr}, {"bTargetSetSuffix", 1, 1, nullptr},
+        {"bIgnoreSuffixFiles", 1, 1, nullptr}, {"bEnableMenu", 1, 1, nullptr},
+        {"bFolderMode", 1, 0, nullptr},       {"bEncryptionType", 1, 2, nullptr},
+        {"bPreventCopy", 1, 0, nullptr},      {"bPreventModify", 1, 0, nullptr},
+        {"bPreventPrint", 1, 0, nullptr},     {"strTargetSuffix", 2, 0, "_protected"},
+        {"strSourceFile", 2, 0, ""},          {"strTargetFile", 2, 0, ""},
+        {"strPassword", 2, 0, ""},            {"strPermissionPassword", 2, 0, ""},
+    };
+    const std::vector<StoredRow> rows = ReadStoredRows(path);
+    ASSERT_EQ(rows.size(), std::size(expected));
+    for (size_t i = 0; i < rows.size(); ++i)
+    {
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(rows[i].name, expected[i].name);
+        EXPECT_EQ(rows[i].valueType, expected[i].type);
+        EXPECT_FALSE(rows[i].bIntNull);
+        EXPECT_EQ(rows[i].valueInt, expected[i].valueInt);
+        EXPECT_EQ(rows[i].bStringNull, expected[i].valueString == nullptr);
+        EXPECT_EQ(rows[i].valueString, expected[i].valueString ? expected[i].valueString : "");
+        EXPECT_TRUE(rows[i].bBinaryNull);
+    }
+
+    SettingsRecord defaults;
+    SetDefaultSettings(defaults);
+    std::string difference;
+    EXPECT_TRUE(SameRecord(record, defaults, difference)) << difference;
+}
+
+TEST(FirstStart, NextStartReadsTheSameValues)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "settings_sealwick.db";
+    MessageBoxRecorder boxes;
+    SettingsRecord first;
+    SetDefaultSettings(first);
+    LoadSettings(path, first, TestOwner());
+
+    // Every field off its default, so that only reading the file can bring them back.
+    SettingsRecord second;
+    for (const IntSettingKey& key : kIntSettingKeys)
+        second.*key.field = 7;
+    for (const TextSettingKey& key : kTextSettingKeys)
+        second.*key.field = "stale";
+    LoadSettings(path, second, TestOwner());
+
+    std::string difference;
+    EXPECT_TRUE(SameRecord(second, first, difference)) << difference;
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST(FirstStart, WorksInAFolderWithANonAsciiName)
+{
+    ScratchFolder folder("Einstellungen J\xF6rg");
+    const std::string path = folder / "settings_sealwick.db";
+    MessageBoxRecorder boxes;
+    SettingsRecord record;
+    SetDefaultSettings(record);
+    LoadSettings(path, record, TestOwner());
+    ASSERT_TRUE(PathExists(path)) << "created under its ANSI name";
+
+    LastInputs inputs;
+    inputs.strSourceFile = "C:\\J\xF6rg\\a.pdf";
+    SaveLastInputs(path, record, inputs);
+    SettingsRecord again;
+    SetDefaultSettings(again);
+    LoadSettings(path, again, TestOwner());
+    EXPECT_EQ(again.strSourceFile, inputs.strSourceFile);
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST(FirstStart, SettingsFileLiesBesideTheExecutable)
+{
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    std::string expected = exe;
+    expected = expected.substr(0, expected.rfind('\\')) + "\\settings_sealwick.db";
+    EXPECT_EQ(GetSettingsFilePath(), expected);
+}
+} // namespace

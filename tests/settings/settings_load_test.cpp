@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include "base64.h"
+#include "scratch.h"
+#include "settings_store.h"
+#include "settings_test_support.h"
+
+namespace
+{
+SettingsRecord Load(const std::string& path)
+{
+    SettingsRecord record;
+    SetDefaultSettings(record);
+    LoadSettings(path, record, TestOwner());
+    return record;
+}
+
+SettingsRecord Defaults()
+{
+    SettingsRecord record;
+    SetDefaultSettings(record);
+    return record;
+}
+
+TEST(LoadPasswords, SurviveSaveAndLoad)
+{
+    std::string longPassword;
+    for (int i = 0; i < 999; ++i)
+        longPassword += static_cast<char>('!' + i % 90);
+    const std::string passwords[][2] = {
+        {"P\xE4sswort \xA7\xFF", "\x80\x81\x9F"}, // bytes of 128 and above
+        {longPassword, std::string(999, '\xE9')}, // Base64 far over 1,000 bytes
+        {"it's", "'; DROP TABLE Settings; --"},
+    };
+    for (const auto& pair : passwords)
+    {
+        SCOPED_TRACE(pair[0].substr(0, 20));
+        ScratchFolder folder;
+        const std::string path = MakeDefaultSettingsFile(folder.Path());
+        LastInputs inputs;
+        inputs.strPassword = pair[0];
+        inputs.strPermissionPassword = pair[1];
+        SaveLastInputs(path, Defaults(), inputs);
+
+        EXPECT_EQ(ReadStoredRow(path, "strPassword").valueString, Base64Encode(pair[0]));
+        const SettingsRecord loaded = Load(path);
+        EXPECT_EQ(loaded.strPassword, pair[0]);
+        EXPECT_EQ(loaded.strPermissionPassword, pair[1]);
+    }
+}
+
+TEST(LoadPasswords, RememberingOffInTheFileGivesEmptyPasswords)
+{
+    ScratchFolder folder;
+    const std::string path = MakeDefaultSettingsFile(folder.Path());
+    RunSql(path, "UPDATE Settings SET ValueString='c2VjcmV0' WHERE Name LIKE 'str%Password';"
+                 "UPDATE Settings SET ValueInt=0 WHERE Name='bRememberPassword';");
+    const SettingsRecord loaded = Load(path);
+    EXPECT_EQ(loaded.bRememberPassword, 0);
+    EXPECT_EQ(loaded.strPassword, "");
+    EXPECT_EQ(loaded.strPermissionPassword, "");
+}
+
+TEST(LoadPasswords, UnreadableStoredTextGivesAnEmptyPassword)
+{
+    const char* stored[] = {
+        "'c2VjcmV'",   // length not a multiple of four
+        "NULL",        //
+        "'c2Vj cmV0'", // a blank
+        "'c2Vj\xE4mV0'", // a byte outside the alphabet
+        "'c2Vj=mV0'",  // padding inside
+        "''",          // no bytes
+        "'AA=='",      // a NUL byte only
+    };
+    for (const char* value : stored)
+    {
+        SCOPED_TRACE(value);
+        ScratchFolder folder;
+        const std::string path = MakeDefaultSettingsFile(folder.Path());
+        RunSql(path, std::string("UPDATE Settings SET ValueString=") + value +
+                         " WHERE Name='strPassword';"
+                         "UPDATE Settings SET ValueString='c2VjcmV0' "
+                         "WHERE Name='strPermissionPassword';");
+        const SettingsRecord loaded = Load(path);
+        EXPECT_EQ(loaded.strPassword, "");
+        EXPECT_EQ(loaded.strPermissionPassword, "secret") << "the other row still reads";
+    }
+}
+
+TEST(LoadRows, NamesInOtherLetterCaseAreRead)
+{
+    ScratchFolder folder;
+    const std::string path = MakeDefaultSettingsFile(folder.Path());
+    RunSql(path, "UPDATE Settings SET Name=upper(Name);"
+                 "UPDATE Settings SET ValueInt=1 WHERE Name='BFOLDERMODE';"
+                 "UPDATE Settings SET ValueInt=0 WHERE Name='BENCRYPTIONTYPE';"
+                 "UPDATE Settings SET ValueString='C:\\in' WHERE Name='STRSOURCEFILE';"
+                 "UPDATE Settings SET ValueString='c2VjcmV0' WHERE Name='STRPASSWORD';");
+    const SettingsRecord loaded = Load(path);
+    EXPECT_EQ(loaded.bFolderMode, 1);
+    EXPECT_EQ(loaded.bEncryptionType, 0);
+    EXPECT_EQ(loaded.strSourceFile, "C:\\in");
+    EXPECT_EQ(loaded.strPassword, "secret");
+}
+
+TEST(LoadRows, UnknownNamesArePassedOverAndMissingRowsKeepTheirDefaults)
+{
+    ScratchFolder folder;
+    const std::string path = MakeDefaultSettingsFile(folder.Path());
+    RunSql(path, "DELETE FROM Settings WHERE Name IN ('bEncryptionType', 'strTargetSuffix');"
+                 "INSERT INTO Settings(Name, ValueType, ValueInt, ValueString) VALUES "
+                 "('bEncryptionTypeX', 1, 0, NULL), ('strTargetSuffixes', 2, 0, 'x'),"
+                 "('bogus', 1, 5, NULL);"
+                 "UPDATE Settings SET ValueInt=1 WHERE Name='bPreventPrint';");
+    SettingsRecord loaded = Load(path);
+    EXPECT_EQ(loaded.bEncryptionType, 2);
+    EXPECT_EQ(loaded.strTargetSuffix, "_protected");
+    EXPECT_EQ(loaded.bPreventPrint, 1);
+
+    // Saving a key that has no row changes nothing in the file and still succeeds.
+    SettingsDialogValues values;
+    values.nEncryptionIndex = 0;
+    values.strTargetSuffix = "_new";
+    bool bEnableMenuWritten = true;
+    EXPECT_EQ(SaveDialogSettings(path, loaded, values, bEnableMenuWritten),
+              SettingsSaveOutcome::Saved);
+    EXPECT_FALSE(bEnableMenuWritten);
+    EXPECT_EQ(loaded.bEncryptionType, 0);
+    EXPECT_EQ(ReadStoredRows(path).size(), 15u);
+    EXPECT_EQ(ReadStoredRow(path, "bEncryptionTypeX").valueInt, 0);
+    EXPECT_EQ(ReadStoredRow(path, "strTargetSuffixes").valueString, "x");
+}
+
+TEST(LoadRows, NullTextAndLongTextRead)
+{
+    ScratchFolder folder;
+    const std::string path = MakeDefaultSettingsFile(folder.Path());
+    const std::string longest(4999, 'L');
+    RunSql(path, "UPDATE Settings SET ValueString=NULL WHERE Name='strTargetSuffix';"
+                 "UPDATE Settings SET ValueString='" + longest + "' WHERE Name='strSourceFile';"
+                 "UPDATE Settings SET ValueString='" + longest + "MORE' WHERE Name='strTargetFile';");
+    const SettingsRecord loaded = Load(path);
+    EXPECT_EQ(loaded.strTargetSuffix, "");
+    EXPECT_EQ(loaded.strSourceFile, longest);
+    EXPECT_EQ(loaded.strTargetFile, longest) << "cut to what the record holds";
+}
+
+TEST(LoadRows, UnreadableFilesEndLoadingSilentlyWithTheDefaults)
+{
+    struct Case
+    {
+        const char* name;
+        std::string bytes; // written as the file, or empty for a database made by `sql`
+        const char* sql;
+    };
+    const Case cases[] = {
+        {"not a database", std::string(4096, 'x'), nullptr},
+        {"no Settings table", "", "CREATE TABLE Other(Name TEXT);"},
+        {"empty file", "", nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ScratchFolder folder;
+        const std::string path = folder / "settings_sealwick.db";
+        WriteFileBytes(path, c.bytes);
+        if (c.sql)
+            RunSql(path, c.sql);
+        const std::string before = ReadFileBytes(path);
+        MessageBoxRecorder boxes;
+
+        SettingsRecord loaded;
+        SetDefaultSettings(loaded);
+        LoadSettings(path, loaded, TestOwner());
+
+        std::string difference;
+        EXPECT_TRUE(SameRecord(loaded, Defaults(), difference)) << difference;
+        EXPECT_TRUE(boxes.Shown().empty());
+        EXPECT_EQ(ReadFileBytes(path), before) << "left as it was";
+    }
+}
+} // namespace

@@ -1,0 +1,174 @@
+#include "settings_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include "message_box.h"
+#include "settings_store.h"
+
+namespace
+{
+std::vector<ShownMessage> g_shown;
+MessageBoxHandler g_previous = nullptr;
+
+int RecordMessage(HWND hOwner, const char* text, const char* caption, UINT style)
+{
+    g_shown.push_back({hOwner, text, caption, style});
+    return IDOK;
+}
+
+std::string Text(sqlite3_stmt* stmt, int column, bool& bNull)
+{
+    const unsigned char* text = sqlite3_column_text(stmt, column);
+    bNull = text == nullptr;
+    return text ? std::string(reinterpret_cast<const char*>(text),
+                              static_cast<size_t>(sqlite3_column_bytes(stmt, column)))
+                : std::string();
+}
+} // namespace
+
+std::vector<StoredRow> ReadStoredRows(const std::string& path)
+{
+    std::vector<StoredRow> rows;
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db,
+                                 "SELECT Name, ValueType, ValueInt, ValueString, ValueBinary "
+                                 "FROM Settings ORDER BY rowid",
+                                 -1, &stmt, nullptr),
+              SQLITE_OK)
+        << sqlite3_errmsg(db);
+    while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+    {
+        StoredRow row;
+        bool bNull;
+        row.name = Text(stmt, 0, bNull);
+        row.valueType = sqlite3_column_int(stmt, 1);
+        row.bIntNull = sqlite3_column_type(stmt, 2) == SQLITE_NULL;
+        row.valueInt = sqlite3_column_int(stmt, 2);
+        row.valueString = Text(stmt, 3, row.bStringNull);
+        row.bBinaryNull = sqlite3_column_type(stmt, 4) == SQLITE_NULL;
+        rows.push_back(row);
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return rows;
+}
+
+StoredRow ReadStoredRow(const std::string& path, const std::string& name)
+{
+    for (const StoredRow& row : ReadStoredRows(path))
+        if (row.name == name)
+            return row;
+    ADD_FAILURE() << "no row " << name;
+    return {};
+}
+
+std::string ReadSchemaText(const std::string& path)
+{
+    std::string schema;
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "SELECT sql FROM sqlite_master WHERE name = 'Settings'", -1, &stmt,
+                       nullptr);
+    if (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+    {
+        bool bNull;
+        schema = Text(stmt, 0, bNull);
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return schema;
+}
+
+void RunSql(const std::string& path, const std::string& sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    char* error = nullptr;
+    int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
+    EXPECT_EQ(rc, SQLITE_OK) << sql << ": " << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+std::string MakeDefaultSettingsFile(const std::string& folder)
+{
+    const std::string path = folder + "\\settings_sealwick.db";
+    SettingsRecord record;
+    SetDefaultSettings(record);
+    EXPECT_TRUE(CreateSettingsFile(path, record));
+    return path;
+}
+
+bool SameRecord(const SettingsRecord& a, const SettingsRecord& b, std::string& difference)
+{
+    for (const IntSettingKey& key : kIntSettingKeys)
+    {
+        if (a.*key.field != b.*key.field)
+        {
+            difference = std::string(key.name) + ": " + std::to_string(a.*key.field) + " vs " +
+                         std::to_string(b.*key.field);
+            return false;
+        }
+    }
+    for (const TextSettingKey& key : kTextSettingKeys)
+    {
+        if (a.*key.field != b.*key.field)
+        {
+            difference = std::string(key.name) + ": \"" + (a.*key.field).substr(0, 60) +
+                         "\" vs \"" + (b.*key.field).substr(0, 60) + "\"";
+            return false;
+        }
+    }
+    return true;
+}
+
+MessageBoxRecorder::MessageBoxRecorder()
+{
+    g_shown.clear();
+    g_previous = SetMessageBoxHandler(RecordMessage);
+}
+
+MessageBoxRecorder::~MessageBoxRecorder()
+{
+    SetMessageBoxHandler(g_previous);
+    g_shown.clear();
+}
+
+const std::vector<ShownMessage>& MessageBoxRecorder::Shown() const
+{
+    return g_shown;
+}
+
+StoredValues ReadStoredValues(const std::string& path)
+{
+    StoredValues values;
+    for (const StoredRow& row : ReadStoredRows(path))
+        values[row.name] = row.valueType == 1 ? std::to_string(row.valueInt)
+                           : row.bStringNull  ? "<NULL>"
+                                              : row.valueString;
+    return values;
+}
+
+std::string MakeSentinelSettingsFile(const std::string& folder)
+{
+    const std::string path = MakeDefaultSettingsFile(folder);
+    RunSql(path, "UPDATE Settings SET ValueInt=9 WHERE ValueType=1;"
+                 "UPDATE Settings SET ValueString='old' WHERE ValueType=2;"
+                 "UPDATE Settings SET ValueString='b2xk' WHERE Name LIKE 'str%Password';");
+    return path;
+}
+
+StoredValues SentinelValues()
+{
+    StoredValues values;
+    for (const IntSettingKey& key : kIntSettingKeys)
+        values[key.name] = "9";
+    for (const TextSettingKey& key : kTextSettingKeys)
+        values[key.name] = key.bPassword ? "b2xk" : "old";
+    return values;
+}
