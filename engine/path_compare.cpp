@@ -45,12 +45,33 @@ void TrimTrailingSeparators(std::wstring& path)
     while (path.size() > 3 && (path.back() == L'\\' || path.back() == L'/'))
         path.pop_back();
 }
+
+// The same file or folder reached under two spellings the names do not reveal: a hard
+// link, a substituted drive, a share of a local folder.
+bool SameObjectOnDisk(const std::wstring& a, const std::wstring& b)
+{
+    auto identify = [](const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info) {
+        HANDLE h = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return false;
+        bool ok = GetFileInformationByHandle(h, &info) != 0;
+        CloseHandle(h);
+        return ok;
+    };
+    BY_HANDLE_FILE_INFORMATION ia, ib;
+    return identify(a, ia) && identify(b, ib) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+           ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+}
 } // namespace
 
 std::wstring NormalizedPathKey(const std::string& ansiPath)
 {
     std::wstring full = FullPath(Widen(ansiPath));
     TrimTrailingSeparators(full);
+    // Only 8.3 short names carry a tilde; expanding names is slow, so skip it otherwise.
+    if (full.find(L'~') == std::wstring::npos)
+        return full;
     std::wstring longForm;
     if (LongPath(full, longForm))
         return longForm;
@@ -73,5 +94,6 @@ bool IsSamePath(const std::string& a, const std::string& b)
     std::wstring ka = NormalizedPathKey(a);
     std::wstring kb = NormalizedPathKey(b);
     return CompareStringOrdinal(ka.c_str(), static_cast<int>(ka.size()), kb.c_str(),
-                                static_cast<int>(kb.size()), TRUE) == CSTR_EQUAL;
+                                static_cast<int>(kb.size()), TRUE) == CSTR_EQUAL ||
+           SameObjectOnDisk(ka, kb);
 }

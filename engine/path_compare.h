@@ -7,5 +7,6 @@
 std::wstring NormalizedPathKey(const std::string& ansiPath);
 
 // True when both paths name the same file or folder, whatever their letter case, relative
-// form, short names or trailing backslashes.
+// form, short names or trailing backslashes, or when both exist and are one object on disk
+// (hard links, substituted drives).
 bool IsSamePath(const std::string& a, const std::string& b);

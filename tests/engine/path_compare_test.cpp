@@ -34,4 +34,14 @@ TEST(IsSamePath, IgnoresCaseRelativeFormsAndTrailingSeparators)
 
     SetCurrentDirectoryA(cwd);
 }
+
+TEST(IsSamePath, SeesThroughHardLinks)
+{
+    ScratchFolder folder;
+    const std::string file = folder / "a.pdf";
+    WriteFileBytes(file, "x");
+    if (!CreateHardLinkA((folder / "b.pdf").c_str(), file.c_str(), nullptr))
+        GTEST_SKIP() << "no hard links here";
+    EXPECT_TRUE(IsSamePath(file, folder / "b.pdf"));
+}
 } // namespace

@@ -15,7 +15,7 @@
 
 namespace
 {
-constexpr int kPictureSide = 640;
+constexpr int kPictureSide = 400;
 
 // One noisy photograph-like JPEG; noise keeps it from shrinking to nothing.
 const std::string& SamplePicture()
