@@ -54,11 +54,12 @@ def page(c, g, x0, y0, x1, y1, fold, band=None, lines=(), line_x=None):
     """A sheet with a folded top-right corner; band = (top, bottom) of the
     red PDF band; lines = y positions of grey text lines."""
     X0, Y0, X1, Y1, F = g(x0), g(y0), g(x1), g(y1), max(2.0, g(fold))
+    e = max(1.0, round(g.k * 0.5))          # edge width grows with large sizes
     outer = Polygon([(X0, Y0), (X1 - F, Y0), (X1, Y0 + F), (X1, Y1), (X0, Y1)])
     c.fill(outer, EDGE)
-    c.fill(Grow(outer, -1.0), vgrad(Y0, Y1, PAPER, PAPER_2))
+    c.fill(Grow(outer, -e), vgrad(Y0, Y1, PAPER, PAPER_2))
     if band:
-        c.fill(Clip(Rect(X0 + 1, g(band[0]), X1 - 1, g(band[1])), Grow(outer, -1.0)),
+        c.fill(Clip(Rect(X0 + e, g(band[0]), X1 - e, g(band[1])), Grow(outer, -e)),
                vgrad(g(band[0]), g(band[1]), RED, RED_D))
     lx0, lx1 = line_x or (x0 + 3, x1 - 3)
     for ly in lines:
@@ -66,7 +67,8 @@ def page(c, g, x0, y0, x1, y1, fold, band=None, lines=(), line_x=None):
         c.fill(Rect(g(lx0), g(ly), g(lx1), g(ly) + t), RULE)
     fold_tri = Polygon([(X1 - F, Y0), (X1 - F, Y0 + F), (X1, Y0 + F)])
     c.fill(fold_tri, SKY)
-    c.fill(Strokes([[(X1 - F + 0.5, Y0 + 0.5), (X1 - F + 0.5, Y0 + F - 0.5), (X1 - 0.5, Y0 + F - 0.5)]], 1.0), EDGE)
+    h = e / 2.0
+    c.fill(Strokes([[(X1 - F + h, Y0 + h), (X1 - F + h, Y0 + F - h), (X1 - h, Y0 + F - h)]], e), EDGE)
 
 
 def padlock(c, g, x0, y0, x1, y1, shackle_top, body=None, metal=None):
@@ -86,8 +88,9 @@ def padlock(c, g, x0, y0, x1, y1, shackle_top, body=None, metal=None):
     c.fill(Grow(loop, 0.6), rgb((0, 0, 0), 0.25))
     c.fill(loop, vgrad(top, Y0, metal[0], metal[1]))
     rad = max(1.0, g.f(2.0))
+    e = max(1.0, round(g.k * 0.5))
     c.fill(Rect(X0, Y0, X1, Y1, rad), body[2])
-    c.fill(Rect(X0 + 1, Y0 + 1, X1 - 1, Y1 - 1, max(0.5, rad - 1)),
+    c.fill(Rect(X0 + e, Y0 + e, X1 - e, Y1 - e, max(0.5, rad - e)),
            vgrad(Y0, Y1, body[0], body[1]))
     # keyhole
     kx = (X0 + X1) / 2.0
