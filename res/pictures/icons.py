@@ -280,9 +280,14 @@ def app_icon(s):
     """The application: the PDF page with the gold padlock."""
     c = Canvas(s, s)
     if s <= 16:
+        # placed pixel by pixel: at this size shapes would blur together
         g = Grid(s, 16)
-        page(c, g, 1, 0, 12, 15, 4, band=(4, 6), lines=())
-        padlock(c, g, 7, 8, 16, 16, 3.5)
+        page(c, g, 1, 0, 12, 15, 4, band=(5, 7), lines=(9, 11), line_x=(3, 6))
+        for r in (Rect(8, 4, 9, 9), Rect(13, 4, 14, 9), Rect(9, 3, 13, 4)):
+            c.fill(r, STEEL_D)
+        c.fill(Rect(7, 8, 16, 16), GOLD_D)
+        c.fill(Rect(8, 9, 15, 15), vgrad(9, 15, GOLD_L, GOLD))
+        c.fill(Rect(11, 10, 12, 13), NAVY)
         return c
     g = Grid(s, 48)
     page(c, g, 4, 2, 34, 45, 10, band=(11, 18),
