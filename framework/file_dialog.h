@@ -1,0 +1,49 @@
+#pragma once
+
+// The system's file and folder pickers. Both block on the user, so each goes through one
+// replaceable function: tests install a handler that answers at once.
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <string>
+
+class CWnd;
+
+class CFileDialog
+{
+public:
+    // lpszFilter uses '|' between parts and ends with "||", e.g. "PDF Files (*.pdf)|*.pdf||".
+    CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt = nullptr,
+                const char* lpszFileName = nullptr,
+                DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                const char* lpszFilter = nullptr, CWnd* pParentWnd = nullptr, DWORD dwSize = 0,
+                BOOL bVistaStyle = TRUE);
+    virtual ~CFileDialog();
+    CFileDialog(const CFileDialog&) = delete;
+    CFileDialog& operator=(const CFileDialog&) = delete;
+
+    // IDOK when the user chose a file, else IDCANCEL.
+    virtual INT_PTR DoModal();
+    std::string GetPathName() const;
+
+    OPENFILENAMEA m_ofn;
+
+private:
+    BOOL m_bOpenFileDialog;
+    std::string m_strFilter; // parts separated by '\0', as the system wants them
+    std::string m_strDefExt;
+    char m_szFileName[MAX_PATH];
+};
+
+// Shows the dialog for ofn (open or save) and returns whether the user confirmed a file, which
+// is then in ofn.lpstrFile. The default calls GetOpenFileNameA / GetSaveFileNameA.
+using FileDialogHandler = BOOL (*)(OPENFILENAMEA& ofn, BOOL bOpenFileDialog);
+FileDialogHandler SetFileDialogHandler(FileDialogHandler handler); // nullptr: the real one
+
+// The system's folder picker (SHBrowseForFolderA): on TRUE, path (MAX_PATH bytes) holds the
+// chosen folder.
+BOOL BrowseForFolder(HWND hOwner, const char* title, UINT flags, char* path);
+using FolderPickerHandler = BOOL (*)(HWND hOwner, const char* title, UINT flags, char* path);
+FolderPickerHandler SetFolderPickerHandler(FolderPickerHandler handler); // nullptr: the real one

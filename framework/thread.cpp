@@ -1,0 +1,83 @@
+#include "thread.h"
+
+#include <process.h>
+
+#include <exception>
+
+#include "wnd.h"
+
+CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
+    : m_hThread(nullptr), m_nThreadID(0), m_bAutoDelete(TRUE), m_pfnThreadProc(pfnThreadProc),
+      m_pThreadParams(pParam)
+{
+}
+
+CWinThread::~CWinThread()
+{
+    if (m_hThread)
+        ::CloseHandle(m_hThread);
+}
+
+unsigned __stdcall CWinThread::Start(void* self)
+{
+    auto* thread = static_cast<CWinThread*>(self);
+    UINT exitCode = static_cast<UINT>(-1);
+    try
+    {
+        exitCode = thread->m_pfnThreadProc(thread->m_pThreadParams);
+    }
+    catch (const std::exception& e)
+    {
+        ReportHandlerException(e.what());
+    }
+    catch (...)
+    {
+        ReportHandlerException("unknown exception in a worker thread");
+    }
+    if (thread->m_bAutoDelete)
+        delete thread;
+    return exitCode;
+}
+
+BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize,
+                              LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+{
+    // Always start suspended: the handle and id must be stored before the thread can end and
+    // delete this object.
+    unsigned id = 0;
+    const uintptr_t handle = ::_beginthreadex(lpSecurityAttrs, nStackSize, Start, this,
+                                              CREATE_SUSPENDED, &id);
+    if (!handle)
+        return FALSE;
+    m_hThread = reinterpret_cast<HANDLE>(handle);
+    m_nThreadID = id;
+    if (!(dwCreateFlags & CREATE_SUSPENDED))
+        ::ResumeThread(m_hThread);
+    return TRUE;
+}
+
+DWORD CWinThread::ResumeThread()
+{
+    return ::ResumeThread(m_hThread);
+}
+
+BOOL CWinThread::SetThreadPriority(int nPriority)
+{
+    return ::SetThreadPriority(m_hThread, nPriority);
+}
+
+CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority,
+                           UINT nStackSize, DWORD dwCreateFlags,
+                           LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+{
+    auto* thread = new CWinThread(pfnThreadProc, pParam);
+    if (!thread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
+    {
+        delete thread;
+        return nullptr;
+    }
+    thread->SetThreadPriority(nPriority);
+    if (!(dwCreateFlags & CREATE_SUSPENDED))
+        thread->ResumeThread();
+    return thread;
+}

@@ -1,0 +1,533 @@
+#include "wnd.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <exception>
+
+#include "window_procs.h"
+
+const char* const kFrameworkWindowClass = "SealwickFrameworkWindow";
+
+namespace
+{
+bool RegisterFrameworkClass()
+{
+    static const bool registered = []
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = FrameworkWindowProc;
+        wc.hInstance = AfxGetInstanceHandle();
+        wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kFrameworkWindowClass;
+        return ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    return registered;
+}
+
+HWND ControlOf(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_COMMAND:
+        return reinterpret_cast<HWND>(lParam); // 0 for menus and accelerators
+    case WM_NOTIFY:
+        return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM:
+    {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        return item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
+    }
+    default:
+        if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+            return reinterpret_cast<HWND>(lParam);
+        (void)wParam;
+        return nullptr;
+    }
+}
+} // namespace
+
+bool MessageEntry::Matches(UINT msg, WPARAM wParam, LPARAM lParam) const
+{
+    switch (match)
+    {
+    case MessageMatch::Message:
+        return msg == message;
+    case MessageMatch::Command:
+    case MessageMatch::CommandReflect:
+    {
+        const UINT id = LOWORD(wParam);
+        return msg == message && HIWORD(wParam) == code &&
+               (match == MessageMatch::CommandReflect || (id >= idFirst && id <= idLast));
+    }
+    case MessageMatch::Notify:
+    case MessageMatch::NotifyReflect:
+    {
+        if (msg != message)
+            return false;
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        return header->code == code &&
+               (match == MessageMatch::NotifyReflect || header->idFrom == idFirst);
+    }
+    case MessageMatch::CtlColor:
+        return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
+    case MessageMatch::CtlColorReflect:
+        return msg >= WM_REFLECT_BASE + WM_CTLCOLORMSGBOX &&
+               msg <= WM_REFLECT_BASE + WM_CTLCOLORSTATIC;
+    }
+    return false;
+}
+
+CWnd::CWnd() : m_hWnd(nullptr), m_binding(Binding::None), m_current{}, m_bDefaultPending(false)
+{
+}
+
+CWnd::~CWnd()
+{
+    // The window must not call into freed memory: a subclassed control goes back to its own
+    // procedure, a window of ours is unbound first and then destroyed.
+    if (!m_hWnd || m_binding == Binding::None)
+        return;
+    if (m_binding == Binding::Subclass)
+    {
+        UnsubclassWindow();
+        return;
+    }
+    HWND hWnd = m_hWnd;
+    ::RemovePropA(hWnd, kWindowObjectProperty);
+    m_binding = Binding::None;
+    m_hWnd = nullptr;
+    ::DestroyWindow(hWnd);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kWindowObjectProperty)) : nullptr;
+}
+
+void CWnd::BindPermanent(HWND hWnd, Binding binding)
+{
+    m_hWnd = hWnd;
+    m_binding = binding;
+    ::SetPropA(hWnd, kWindowObjectProperty, this);
+}
+
+void CWnd::PostNcDestroy()
+{
+}
+
+BOOL CWnd::Attach(HWND hWnd)
+{
+    if (m_hWnd || !hWnd)
+        return FALSE;
+    m_hWnd = hWnd;
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (m_binding == Binding::Subclass)
+        return UnsubclassWindow();
+    if (m_binding != Binding::None)
+        ::RemovePropA(hWnd, kWindowObjectProperty);
+    m_binding = Binding::None;
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (m_hWnd || !::IsWindow(hWnd) || FromHandlePermanent(hWnd))
+        return FALSE;
+    BindPermanent(hWnd, Binding::Subclass);
+    PreSubclassWindow();
+    if (!::SetWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId,
+                             reinterpret_cast<DWORD_PTR>(this)))
+    {
+        ::RemovePropA(hWnd, kWindowObjectProperty);
+        m_hWnd = nullptr;
+        m_binding = Binding::None;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    return pParent ? SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID))) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND hWnd = m_hWnd;
+    if (!hWnd || m_binding != Binding::Subclass)
+        return nullptr;
+    ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId);
+    ::RemovePropA(hWnd, kWindowObjectProperty);
+    m_binding = Binding::None;
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName,
+                    DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
+                    HMENU nIDorHMenu, LPVOID lpParam)
+{
+    if (m_hWnd)
+        return FALSE;
+    const bool ownClass = lpszClassName == nullptr;
+    if (ownClass)
+    {
+        if (!RegisterFrameworkClass())
+            return FALSE;
+        lpszClassName = kFrameworkWindowClass;
+        SetWindowBeingCreated(this);
+    }
+    HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth,
+                                  nHeight, hWndParent, nIDorHMenu, AfxGetInstanceHandle(), lpParam);
+    SetWindowBeingCreated(nullptr);
+    if (!hWnd)
+    {
+        m_hWnd = nullptr;
+        m_binding = Binding::None;
+        return FALSE;
+    }
+    return ownClass ? TRUE : SubclassWindow(hWnd);
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (!m_hWnd)
+        return FALSE;
+    HWND hWnd = m_hWnd;
+    const bool bound = m_binding != Binding::None;
+    const BOOL destroyed = ::DestroyWindow(hWnd);
+    // A bound window forgets its handle in WM_NCDESTROY; a wrapped one here.
+    if (!bound && destroyed)
+        m_hWnd = nullptr;
+    return destroyed;
+}
+
+void CWnd::PreSubclassWindow()
+{
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (m_binding)
+    {
+    case Binding::Subclass:
+        return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
+    case Binding::Dialog:
+    {
+        // The dialog manager calls the dialog procedure first, which then declines once.
+        const CurrentMessage saved = m_current;
+        m_current = {message, wParam, lParam};
+        m_bDefaultPending = true;
+        const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
+        m_bDefaultPending = false;
+        m_current = saved;
+        return result;
+    }
+    default:
+        return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+    }
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    HWND hChild = ::GetDlgItem(m_hWnd, nID);
+    if (!hChild)
+        return nullptr;
+    if (CWnd* bound = FromHandlePermanent(hChild))
+        return bound;
+    std::lock_guard<std::mutex> lock(m_tempLock);
+    std::unique_ptr<CWnd>& wrapper = m_tempChildren[hChild];
+    if (!wrapper)
+    {
+        wrapper = std::make_unique<CWnd>();
+        wrapper->Attach(hChild);
+    }
+    return wrapper.get();
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return ::GetDlgCtrlID(m_hWnd);
+}
+
+HWND CWnd::GetParentHwnd() const
+{
+    return ::GetParent(m_hWnd);
+}
+
+CWnd* CWnd::GetParent() const
+{
+    return FromHandlePermanent(::GetParent(m_hWnd));
+}
+
+void CWnd::SetWindowText(const char* text)
+{
+    ::SetWindowTextA(m_hWnd, text);
+}
+
+int CWnd::GetWindowText(char* buffer, int maxCount) const
+{
+    return ::GetWindowTextA(m_hWnd, buffer, maxCount);
+}
+
+int CWnd::GetWindowTextLength() const
+{
+    return ::GetWindowTextLengthA(m_hWnd);
+}
+
+void CWnd::SetDlgItemText(int nID, const char* text)
+{
+    ::SetDlgItemTextA(m_hWnd, nID, text);
+}
+
+UINT CWnd::GetDlgItemText(int nID, char* buffer, int maxCount) const
+{
+    return ::GetDlgItemTextA(m_hWnd, nID, buffer, maxCount);
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable)
+{
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+
+BOOL CWnd::IsWindowEnabled() const
+{
+    return ::IsWindowEnabled(m_hWnd);
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+BOOL CWnd::IsWindowVisible() const
+{
+    return ::IsWindowVisible(m_hWnd);
+}
+
+BOOL CWnd::IsWindow() const
+{
+    return m_hWnd && ::IsWindow(m_hWnd);
+}
+
+DWORD CWnd::GetStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE));
+}
+
+DWORD CWnd::GetExStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    const DWORD style = GetStyle();
+    const DWORD changed = (style & ~dwRemove) | dwAdd;
+    if (changed == style)
+        return FALSE;
+    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
+    if (nFlags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    return TRUE;
+}
+
+void CWnd::SetFont(HFONT hFont, BOOL bRedraw)
+{
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+}
+
+HFONT CWnd::GetFont() const
+{
+    return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
+                                               reinterpret_cast<LPARAM>(hIcon)));
+}
+
+HMENU CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return ::GetSystemMenu(m_hWnd, bRevert);
+}
+
+void CWnd::DragAcceptFiles(BOOL bAccept)
+{
+    ::DragAcceptFiles(m_hWnd, bAccept);
+}
+
+HWND CWnd::SetFocus()
+{
+    return ::SetFocus(m_hWnd);
+}
+
+void CWnd::GetClientRect(RECT* rect) const
+{
+    ::GetClientRect(m_hWnd, rect);
+}
+
+void CWnd::GetWindowRect(RECT* rect) const
+{
+    ::GetWindowRect(m_hWnd, rect);
+}
+
+void CWnd::ScreenToClient(POINT* point) const
+{
+    ::ScreenToClient(m_hWnd, point);
+}
+
+void CWnd::ClientToScreen(POINT* point) const
+{
+    ::ClientToScreen(m_hWnd, point);
+}
+
+BOOL CWnd::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+void CWnd::Invalidate(BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+
+void CWnd::InvalidateRect(const RECT* rect, BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, rect, bErase);
+}
+
+void CWnd::UpdateWindow()
+{
+    ::UpdateWindow(m_hWnd);
+}
+
+BOOL CWnd::RedrawWindow(const RECT* rect, HRGN hRgn, UINT flags)
+{
+    return ::RedrawWindow(m_hWnd, rect, hRgn, flags);
+}
+
+HWND CWnd::SetCapture()
+{
+    return ::SetCapture(m_hWnd);
+}
+
+HDC CWnd::GetDC()
+{
+    return ::GetDC(m_hWnd);
+}
+
+int CWnd::ReleaseDC(HDC hDC)
+{
+    return ::ReleaseDC(m_hWnd, hDC);
+}
+
+const MessageMap* CWnd::GetMessageMap() const
+{
+    static const MessageMap map(nullptr);
+    return &map;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    // A notification goes to the control that sent it first, so a control class can handle
+    // its own notifications wherever it is placed.
+    if (message < WM_REFLECT_BASE)
+    {
+        CWnd* child = FromHandlePermanent(ControlOf(message, wParam, lParam));
+        if (child && child != this && child->OnChildNotify(message, wParam, lParam, pResult))
+            return TRUE;
+    }
+    for (const MessageMap* map = GetMessageMap(); map; map = map->base)
+    {
+        for (const MessageEntry* entry = map->first; entry != map->last; ++entry)
+        {
+            if (entry->Matches(message, wParam, lParam) &&
+                entry->handler(this, message, wParam, lParam, *pResult))
+                return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    LRESULT result = 0;
+    if (!OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, &result))
+        return FALSE;
+    *pResult = result;
+    return TRUE;
+}
+
+BOOL PreTranslateThroughParents(MSG* pMsg)
+{
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd))
+    {
+        CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
+        if (!wnd)
+            continue;
+        try
+        {
+            if (wnd->PreTranslateMessage(pMsg))
+                return TRUE;
+        }
+        catch (const std::exception& e)
+        {
+            ReportHandlerException(e.what());
+            return TRUE;
+        }
+        catch (...)
+        {
+            ReportHandlerException("unknown exception");
+            return TRUE;
+        }
+        if (!(::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD))
+            break; // the walk ends at the top-level window
+    }
+    return FALSE;
+}
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return ::GetModuleHandleA(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return ::GetModuleHandleA(nullptr);
+}
