@@ -2,10 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <cstring>
-#include <vector>
-
 #include "base64.h"
 #include "message_box.h"
 #include "settings_text_rules.h"
@@ -55,7 +51,6 @@ void ReadTextRows(const CSqliteConnection& db, SettingsRecord& record)
         {
             if (!EqualsIgnoringCase(name, key.name))
                 continue;
-            // A NULL reads as empty text.
             const std::string text = rows.ColumnText(3);
             if (!key.bPassword)
                 record.*key.field = ClipToRecordText(text);
@@ -68,26 +63,6 @@ void ReadTextRows(const CSqliteConnection& db, SettingsRecord& record)
     }
 }
 } // namespace
-
-std::string GetSettingsFilePath()
-{
-    std::vector<char> buffer(1000);
-    for (;;)
-    {
-        DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n < buffer.size())
-            break;
-        buffer.resize(buffer.size() * 2);
-    }
-    std::string folder = buffer.data();
-    const size_t slash = folder.find_last_of('\\');
-    if (slash != std::string::npos)
-        folder.resize(slash);
-
-    std::vector<char> path(folder.size() + strlen(kSettingsFileName) + 2);
-    snprintf(path.data(), path.size(), kSettingsPathFormat, folder.c_str(), kSettingsFileName);
-    return path.data();
-}
 
 bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
 {

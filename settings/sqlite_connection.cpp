@@ -118,10 +118,8 @@ int CSqliteStatement::ColumnInt(int column) const
     return sqlite3_column_int(m_pStmt, column);
 }
 
-std::string CSqliteStatement::ColumnText(int column, bool* isNull) const
+std::string CSqliteStatement::ColumnText(int column) const
 {
     const unsigned char* text = sqlite3_column_text(m_pStmt, column);
-    if (isNull)
-        *isNull = text == nullptr;
     return text ? std::string(reinterpret_cast<const char*>(text)) : std::string();
 }

@@ -59,8 +59,8 @@ class CSqliteStatement
     bool RunToEnd();
 
     int ColumnInt(int column) const;
-    // The column's text up to its first NUL; `isNull` tells a NULL from an empty text.
-    std::string ColumnText(int column, bool* isNull = nullptr) const;
+    // The column's text up to its first NUL; a NULL reads as empty text.
+    std::string ColumnText(int column) const;
 
   private:
     sqlite3_stmt* m_pStmt = nullptr;

@@ -114,6 +114,7 @@ TEST(SaveDialogSettings, WritesChangedOptionsAndSetsThemInTheRecord)
         EXPECT_EQ(ReadStoredValues(path), expected);
         EXPECT_EQ(bEnableMenuWritten, c.bEnableMenuWritten);
         c.checkRecord(record);
+        EXPECT_TRUE(IsReleased(path));
     }
 }
 
@@ -147,6 +148,7 @@ TEST(SaveDialogSettings, FailingWriteKeepsEarlierOptionsOnly)
     EXPECT_EQ(record.bEnableMenu, 1);
     EXPECT_EQ(record.bRememberPassword, 1);
     EXPECT_EQ(record.strTargetSuffix, "_protected");
+    EXPECT_TRUE(IsReleased(path));
 }
 
 TEST(SaveDialogSettings, DeletedFileIsReportedAndNotCreated)

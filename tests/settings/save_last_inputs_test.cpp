@@ -114,6 +114,7 @@ TEST(SaveLastInputs, WritesOnlyChangedValuesAndNeverTheRecord)
         std::string difference;
         EXPECT_TRUE(SameRecord(record, before, difference)) << difference;
         EXPECT_TRUE(boxes.Shown().empty());
+        EXPECT_TRUE(IsReleased(path));
     }
 }
 
@@ -139,6 +140,7 @@ TEST(SaveLastInputs, StopsSilentlyAtAFailingWrite)
     expected["strSourceFile"] = "C:\\new.pdf";
     EXPECT_EQ(ReadStoredValues(path), expected);
     EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_TRUE(IsReleased(path));
 }
 
 TEST(SaveLastInputs, MissingFileIsNotCreated)

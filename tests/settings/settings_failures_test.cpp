@@ -91,6 +91,7 @@ TEST(SettingsFailures, FileThatExistsButCannotBeOpened)
         EXPECT_EQ(boxes.Shown().size(), 1u) << "closing stays silent";
     }
     EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_TRUE(IsReleased(path)) << "failed opens released too";
     // Once the other application lets go, the file opens again.
     SettingsRecord record = Defaults();
     LoadSettings(path, record, TestOwner());

@@ -19,6 +19,7 @@ TEST(FirstStart, CreatesTheFileWithItsSchemaAndDefaultRows)
     LoadSettings(path, record, TestOwner());
 
     EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_TRUE(IsReleased(path));
     const std::string t(kTabs);
     EXPECT_EQ(ReadSchemaText(path), "CREATE TABLE Settings(  " + t +
                                         "Name TEXT PRIMARY KEY NOT NULL,  " + t +
@@ -81,6 +82,7 @@ TEST(FirstStart, NextStartReadsTheSameValues)
     std::string difference;
     EXPECT_TRUE(SameRecord(second, first, difference)) << difference;
     EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_TRUE(IsReleased(path));
 }
 
 TEST(FirstStart, WorksInAFolderWithANonAsciiName)

@@ -177,6 +177,7 @@ TEST(LoadRows, UnreadableFilesEndLoadingSilentlyWithTheDefaults)
         EXPECT_TRUE(SameRecord(loaded, Defaults(), difference)) << difference;
         EXPECT_TRUE(boxes.Shown().empty());
         EXPECT_EQ(ReadFileBytes(path), before) << "left as it was";
+        EXPECT_TRUE(IsReleased(path));
     }
 }
 } // namespace

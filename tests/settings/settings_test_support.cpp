@@ -172,3 +172,13 @@ StoredValues SentinelValues()
         values[key.name] = key.bPassword ? "b2xk" : "old";
     return values;
 }
+
+bool IsReleased(const std::string& path)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(h);
+    return true;
+}

@@ -63,3 +63,6 @@ StoredValues ReadStoredValues(const std::string& path);
 // (passwords its Base64). Rows a save leaves alone keep these.
 std::string MakeSentinelSettingsFile(const std::string& folder);
 StoredValues SentinelValues();
+
+// True when no handle to the file is left open: the operation released its connection.
+bool IsReleased(const std::string& path);
