@@ -1,0 +1,140 @@
+#include "context_menu.h"
+
+#include <shlwapi.h>
+
+#include <cstring>
+#include <optional>
+
+#include "context_menu_keys.h"
+#include "context_menu_texts.h"
+#include "windows_version.h"
+
+namespace
+{
+constexpr DWORD kModulePathCapacity = 520;
+constexpr DWORD kClassNameCapacity = 512;
+
+// The class that ".pdf" names now, or none when the key or its value cannot be read.
+std::optional<std::string> ReadPdfClass(CContextMenuPlatform& platform)
+{
+    HKEY hKey = nullptr;
+    if (platform.OpenKeyForQuery(HKEY_CLASSES_ROOT, kPdfExtensionKey, &hKey) != ERROR_SUCCESS)
+        return std::nullopt;
+    char buffer[kClassNameCapacity] = {};
+    const LONG result = platform.QueryDefaultValue(hKey, buffer, sizeof(buffer));
+    platform.CloseKey(hKey);
+    if (result != ERROR_SUCCESS)
+        return std::nullopt;
+    buffer[sizeof(buffer) - 1] = '\0';
+    return std::string(buffer);
+}
+
+void WriteVerb(CContextMenuPlatform& platform, const ContextMenuKey& key,
+               const std::string& command)
+{
+    HKEY hKey = nullptr;
+    if (platform.CreateKey(HKEY_CLASSES_ROOT, key.strCommandKey.c_str(), &hKey) != ERROR_SUCCESS &&
+        platform.CreateKey(HKEY_CURRENT_USER, key.strUserCommandKey.c_str(), &hKey) !=
+            ERROR_SUCCESS)
+        return;
+    platform.SetDefaultValue(hKey, command.c_str());
+    platform.CloseKey(hKey);
+}
+
+void RemoveVerb(CContextMenuPlatform& platform, const ContextMenuKey& key)
+{
+    // Both, whatever the first gave: the verb may have gone to either place.
+    platform.DeleteKeyTree(HKEY_CLASSES_ROOT, key.strVerbKey.c_str());
+    platform.DeleteKeyTree(HKEY_CURRENT_USER, key.strUserVerbKey.c_str());
+}
+
+CContextMenuPlatform& RealPlatform()
+{
+    static CContextMenuPlatform platform;
+    return platform;
+}
+} // namespace
+
+CContextMenuPlatform::~CContextMenuPlatform() = default;
+
+bool CContextMenuPlatform::GetExecutablePath(std::string& path)
+{
+    char buffer[kModulePathCapacity] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, kModulePathCapacity);
+    // A full buffer means a cut path, which would name another program.
+    if (length == 0 || length >= kModulePathCapacity)
+        return false;
+    path.assign(buffer, length);
+    return true;
+}
+
+bool CContextMenuPlatform::IsWindows8OrLater()
+{
+    return IsWindowsVersionAtLeast(2);
+}
+
+LONG CContextMenuPlatform::OpenKeyForQuery(HKEY hRoot, const char* subkey, HKEY* phKey)
+{
+    return RegOpenKeyExA(hRoot, subkey, 0, KEY_QUERY_VALUE, phKey);
+}
+
+LONG CContextMenuPlatform::QueryDefaultValue(HKEY hKey, char* buffer, DWORD capacity)
+{
+    DWORD size = capacity;
+    return RegQueryValueExA(hKey, "", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
+}
+
+LONG CContextMenuPlatform::CreateKey(HKEY hRoot, const char* subkey, HKEY* phKey)
+{
+    char emptyClass[] = "";
+    return RegCreateKeyExA(hRoot, subkey, 0, emptyClass, 0, KEY_ALL_ACCESS, nullptr, phKey,
+                           nullptr);
+}
+
+LONG CContextMenuPlatform::SetDefaultValue(HKEY hKey, const char* text)
+{
+    return RegSetValueExA(hKey, "", 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                          static_cast<DWORD>(std::strlen(text) + 1));
+}
+
+LONG CContextMenuPlatform::CloseKey(HKEY hKey)
+{
+    return RegCloseKey(hKey);
+}
+
+LONG CContextMenuPlatform::DeleteKeyTree(HKEY hRoot, const char* subkey)
+{
+    return static_cast<LONG>(SHDeleteKeyA(hRoot, subkey));
+}
+
+bool RegisterContextMenu(CContextMenuPlatform& platform)
+{
+    std::string exePath;
+    if (!platform.GetExecutablePath(exePath))
+        return false;
+    const ContextMenuKeySet set =
+        MakeContextMenuKeySet(exePath, ReadPdfClass(platform), platform.IsWindows8OrLater());
+    for (const ContextMenuKey& key : set.keys)
+        WriteVerb(platform, key, set.strCommand);
+    return true;
+}
+
+bool UnregisterContextMenu(CContextMenuPlatform& platform)
+{
+    // Removal needs no command, so no executable's path either.
+    const ContextMenuKeySet set =
+        MakeContextMenuKeySet(std::string(), ReadPdfClass(platform), platform.IsWindows8OrLater());
+    for (const ContextMenuKey& key : set.keys)
+        RemoveVerb(platform, key);
+    return true;
+}
+
+bool RegisterContextMenu()
+{
+    return RegisterContextMenu(RealPlatform());
+}
+
+bool UnregisterContextMenu()
+{
+    return UnregisterContextMenu(RealPlatform());
+}
