@@ -47,10 +47,9 @@ class CFakePlatform : public CContextMenuPlatform
     };
 
     bool m_bHasExePath = true;
-    bool m_bWindows8OrLater = true;
-    bool m_bAdministrator = true;
-    std::set<std::string> m_refusedMachineClasses; // "*\shell\..." refused even to an administrator
-    std::set<std::string> m_refusedUserClasses;
+    // Keys below which nothing can be created or deleted: "HKCR" for a user without
+    // administrator rights, or single classes such as "HKCR\\*".
+    std::set<std::string> m_refused;
     std::map<std::string, Key> m_keys;
     std::map<HKEY, std::string> m_open;
     int m_nOpened = 0;
@@ -83,7 +82,7 @@ class CFakePlatform : public CContextMenuPlatform
             path = kExePath;
         return m_bHasExePath;
     }
-    bool IsWindows8OrLater() override { return m_bWindows8OrLater; }
+    bool IsWindows8OrLater() override { return true; }
 
     LONG OpenKeyForQuery(HKEY hRoot, const char* subkey, HKEY* phKey) override
     {
@@ -105,15 +104,9 @@ class CFakePlatform : public CContextMenuPlatform
     }
     LONG CreateKey(HKEY hRoot, const char* subkey, HKEY* phKey) override
     {
-        const std::string className =
-            std::string(subkey).substr(0, std::string(subkey).find("\\shell"));
-        if (hRoot == HKEY_CLASSES_ROOT &&
-            (!m_bAdministrator || m_refusedMachineClasses.count(className)))
-            return ERROR_ACCESS_DENIED;
-        if (hRoot == HKEY_CURRENT_USER &&
-            m_refusedUserClasses.count(className.substr(std::strlen("Software\\Classes\\"))))
-            return ERROR_ACCESS_DENIED;
         const std::string path = RootName(hRoot) + "\\" + subkey;
+        if (Refused(path))
+            return ERROR_ACCESS_DENIED;
         if (!HasKey(path))
             AddKey(path);
         *phKey = Open(path);
@@ -132,10 +125,10 @@ class CFakePlatform : public CContextMenuPlatform
     LONG DeleteKeyTree(HKEY hRoot, const char* subkey) override
     {
         const std::string path = UpperCase(RootName(hRoot) + "\\" + subkey);
-        if (hRoot == HKEY_CLASSES_ROOT && !m_bAdministrator)
-            return HasKey(path) ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND;
         if (!HasKey(path))
             return ERROR_FILE_NOT_FOUND;
+        if (Refused(path))
+            return ERROR_ACCESS_DENIED;
         for (auto it = m_keys.begin(); it != m_keys.end();)
         {
             if (it->first == path || it->first.rfind(path + "\\", 0) == 0)
@@ -147,6 +140,13 @@ class CFakePlatform : public CContextMenuPlatform
     }
 
   private:
+    bool Refused(const std::string& path) const
+    {
+        for (const std::string& refused : m_refused)
+            if (UpperCase(path).rfind(UpperCase(refused) + "\\", 0) == 0)
+                return true;
+        return false;
+    }
     HKEY Open(const std::string& path)
     {
         HKEY hKey = reinterpret_cast<HKEY>(static_cast<uintptr_t>(0x1000 + ++m_nOpened));
@@ -177,18 +177,16 @@ TEST(ContextMenuRegistration, WhereEachClassIsWritten)
     struct Case
     {
         const char* name;
-        bool bAdministrator;
-        std::set<std::string> refusedMachine;
+        std::set<std::string> refused;
         std::set<std::string> machine; // classes expected under HKEY_CLASSES_ROOT
         std::set<std::string> user;    // under the user's classes
     };
     const std::string reader = "Reader.Document";
     const Case cases[] = {
-        {"administrator", true, {}, {reader, "*", ".pdf", "AcroExch.Document.DC"}, {}},
-        {"no administrator rights", false, {}, {}, {reader, "*", ".pdf", "AcroExch.Document.DC"}},
+        {"administrator", {}, {reader, "*", ".pdf", "AcroExch.Document.DC"}, {}},
+        {"no administrator rights", {"HKCR"}, {}, {reader, "*", ".pdf", "AcroExch.Document.DC"}},
         {"only some classes refused",
-         true,
-         {"*", reader},
+         {"HKCR\\*", "HKCR\\" + reader},
          {".pdf", "AcroExch.Document.DC"},
          {"*", reader}},
     };
@@ -197,8 +195,7 @@ TEST(ContextMenuRegistration, WhereEachClassIsWritten)
         SCOPED_TRACE(c.name);
         CFakePlatform platform;
         AddReader(platform, reader.c_str());
-        platform.m_bAdministrator = c.bAdministrator;
-        platform.m_refusedMachineClasses = c.refusedMachine;
+        platform.m_refused = c.refused;
 
         EXPECT_TRUE(RegisterContextMenu(platform));
 
@@ -224,8 +221,7 @@ TEST(ContextMenuRegistration, WhereEachClassIsWritten)
 TEST(ContextMenuRegistration, ClassWrittenNowhereIsSkipped)
 {
     CFakePlatform platform;
-    platform.m_bAdministrator = false;
-    platform.m_refusedUserClasses = {"AcroExch.Document.7"};
+    platform.m_refused = {"HKCR", "HKCU\\Software\\Classes\\AcroExch.Document.7"};
     EXPECT_TRUE(RegisterContextMenu(platform));
     EXPECT_FALSE(platform.HasKey("HKCU\\Software\\Classes\\AcroExch.Document.7"));
     // The classes after it are still written.
@@ -274,51 +270,34 @@ TEST(ContextMenuRegistration, UnreadablePdfClassLeavesTheOthers)
     }
 }
 
-TEST(ContextMenuRegistration, EveryFileTypeOnlyFromWindows8)
-{
-    for (bool bWindows8OrLater : {false, true})
-    {
-        CFakePlatform platform;
-        platform.m_bWindows8OrLater = bWindows8OrLater;
-        RegisterContextMenu(platform);
-        EXPECT_EQ(platform.HasKey("HKCR\\*"), bWindows8OrLater);
-        EXPECT_EQ(platform.KeysWith("\\Protect PDF\\command").size(), bWindows8OrLater ? 16u : 15u);
-    }
-}
-
 TEST(ContextMenuRemoval, RemovesTheVerbWhereverItWent)
 {
     struct Case
     {
         const char* name;
-        bool bAdministrator;
-        std::set<std::string> refusedMachine;
+        std::set<std::string> refusedAtRegistration;
+        const char* shellRoot; // where the fixed classes' "shell" keys went
     };
     const Case cases[] = {
-        {"registered as administrator", true, {}},
-        {"registered without administrator rights", false, {}},
-        {"registered in both places", true, {"*", ".pdf", "AcroExch.Document.DC"}},
+        {"registered as administrator", {}, "HKCR\\"},
+        {"registered without administrator rights", {"HKCR"}, "HKCU\\Software\\Classes\\"},
+        {"registered in both places", {"HKCR\\*", "HKCR\\Reader.Document"}, "HKCR\\"},
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
         CFakePlatform platform;
         AddReader(platform, "Reader.Document");
-        platform.m_bAdministrator = c.bAdministrator;
-        platform.m_refusedMachineClasses = c.refusedMachine;
+        platform.m_refused = c.refusedAtRegistration;
         RegisterContextMenu(platform);
         ASSERT_FALSE(platform.KeysWith("Protect PDF").empty());
 
+        // Removal has the same rights; it must not stop at the keys it cannot reach.
         EXPECT_TRUE(UnregisterContextMenu(platform));
         EXPECT_EQ(platform.KeysWith("Protect PDF"), std::set<std::string>{});
         for (const char* className : kSomeFixedClasses)
-        {
-            const std::string root = c.bAdministrator ? "HKCR\\" : "HKCU\\Software\\Classes\\";
-            if (!c.refusedMachine.count(className))
-            {
-                EXPECT_TRUE(platform.HasKey(root + className + "\\shell")) << className;
-            }
-        }
+            EXPECT_TRUE(platform.HasKey(c.shellRoot + std::string(className) + "\\shell"))
+                << className;
         EXPECT_TRUE(platform.HasKey("HKCR\\Reader.Document\\shell\\open\\command"));
         EXPECT_TRUE(platform.m_open.empty());
     }
@@ -331,7 +310,8 @@ TEST(ContextMenuRemoval, NothingRegisteredChangesNothing)
         CFakePlatform platform;
         AddReader(platform, "AcroExch.Document.DC");
         platform.AddKey("HKCU\\Software\\Classes\\.txt\\shell\\open\\command", "notepad \"%1\"");
-        platform.m_bAdministrator = bAdministrator;
+        if (!bAdministrator)
+            platform.m_refused = {"HKCR"};
         const auto before = platform.KeysWith("");
         EXPECT_TRUE(UnregisterContextMenu(platform));
         EXPECT_EQ(platform.KeysWith(""), before);
