@@ -26,8 +26,7 @@ void SaveLastInputs(const SettingsRecord& record, const LastInputs& inputs)
     SaveLastInputs(GetSettingsFilePath(), record, inputs);
 }
 
-void SaveLastInputs(const std::string& path, const SettingsRecord& record,
-                    const LastInputs& inputs)
+void SaveLastInputs(const std::string& path, const SettingsRecord& record, const LastInputs& inputs)
 {
     CSqliteConnection db;
     if (!db.Open(path, SQLITE_OPEN_READWRITE))
@@ -44,16 +43,13 @@ void SaveLastInputs(const std::string& path, const SettingsRecord& record,
     if (inputs.bFolderMode != record.bFolderMode &&
         !WriteInt(db, kKeyFolderMode, inputs.bFolderMode))
         return;
-    if (!EqualsIgnoringCase(source, record.strSourceFile) &&
-        !WriteText(db, kKeySourceFile, source))
+    if (!EqualsIgnoringCase(source, record.strSourceFile) && !WriteText(db, kKeySourceFile, source))
         return;
-    if (!EqualsIgnoringCase(target, record.strTargetFile) &&
-        !WriteText(db, kKeyTargetFile, target))
+    if (!EqualsIgnoringCase(target, record.strTargetFile) && !WriteText(db, kKeyTargetFile, target))
         return;
     if (record.bRememberPassword)
     {
-        if (password != record.strPassword &&
-            !WriteText(db, kKeyPassword, Base64Encode(password)))
+        if (password != record.strPassword && !WriteText(db, kKeyPassword, Base64Encode(password)))
             return;
         if (permissionPassword != record.strPermissionPassword &&
             !WriteText(db, kKeyPermissionPassword, Base64Encode(permissionPassword)))
@@ -76,8 +72,7 @@ SettingsSaveOutcome SaveDialogSettings(SettingsRecord& record, const SettingsDia
 }
 
 SettingsSaveOutcome SaveDialogSettings(const std::string& path, SettingsRecord& record,
-                                       const SettingsDialogValues& values,
-                                       bool& bEnableMenuWritten)
+                                       const SettingsDialogValues& values, bool& bEnableMenuWritten)
 {
     bEnableMenuWritten = false;
     CSqliteConnection db;

@@ -27,6 +27,7 @@ constexpr const char* kDefaultTargetSuffix = "_protected";
 
 // The schema text is kept exactly, blanks and tabs included: SQLite stores it in the file,
 // and tools that read the file compare it.
+// clang-format off
 #define SW_TABS8 "\t\t\t\t\t\t\t\t"
 constexpr const char* kSqlCreateTable = "CREATE TABLE Settings(  " SW_TABS8
                                         "Name TEXT PRIMARY KEY NOT NULL,  " SW_TABS8
@@ -35,6 +36,7 @@ constexpr const char* kSqlCreateTable = "CREATE TABLE Settings(  " SW_TABS8
                                         "ValueString TEXT, " SW_TABS8
                                         "ValueBinary BLOB " SW_TABS8 ")";
 #undef SW_TABS8
+// clang-format on
 
 // Values are bound as parameters, so that a quote in a path or suffix stays text and no
 // length limit of a formatted statement applies.

@@ -65,9 +65,8 @@ bool CSqliteConnection::Run(const char* sql, std::initializer_list<SqlValue> val
 
 CSqliteStatement::CSqliteStatement(const CSqliteConnection& db, const char* sql)
 {
-    if (!db.Handle() ||
-        sqlite3_prepare_v2(db.Handle(), sql, static_cast<int>(std::strlen(sql)) + 1, &m_pStmt,
-                           nullptr) != SQLITE_OK)
+    if (!db.Handle() || sqlite3_prepare_v2(db.Handle(), sql, static_cast<int>(std::strlen(sql)) + 1,
+                                           &m_pStmt, nullptr) != SQLITE_OK)
     {
         sqlite3_finalize(m_pStmt);
         m_pStmt = nullptr;

@@ -10,7 +10,9 @@ struct SqlValue
 {
     SqlValue(int value) : nValue(value) {}
     SqlValue(const char* text) : pText(text), nLength(-1) {}
-    SqlValue(const std::string& text) : pText(text.data()), nLength(static_cast<int>(text.size())) {}
+    SqlValue(const std::string& text) : pText(text.data()), nLength(static_cast<int>(text.size()))
+    {
+    }
 
     int nValue = 0;
     const char* pText = nullptr; // null: an integer

@@ -33,20 +33,27 @@ const std::string kLongSuffix(4999, 's');
 const StoredValues kEmptiedPasswords = {{"strPassword", ""}, {"strPermissionPassword", ""}};
 
 const DialogCase kCases[] = {
-    {"nothing changed, remembering on", [](SettingsRecord&, SettingsDialogValues&) {}, {}, false,
+    {"nothing changed, remembering on",
+     [](SettingsRecord&, SettingsDialogValues&) {},
+     {},
+     false,
      [](const SettingsRecord&) {}},
     {"nothing changed, remembering off",
-     [](SettingsRecord& r, SettingsDialogValues& v) { r.bRememberPassword = v.bRememberPassword = 0; },
+     [](SettingsRecord& r, SettingsDialogValues& v)
+     { r.bRememberPassword = v.bRememberPassword = 0; },
      kEmptiedPasswords, false, [](const SettingsRecord&) {}},
     {"remembering turned off",
      [](SettingsRecord&, SettingsDialogValues& v) { v.bRememberPassword = 0; },
-     {{"bRememberPassword", "0"}, {"strPassword", ""}, {"strPermissionPassword", ""}}, false,
-     [](const SettingsRecord& r) {
+     {{"bRememberPassword", "0"}, {"strPassword", ""}, {"strPermissionPassword", ""}},
+     false,
+     [](const SettingsRecord& r)
+     {
          EXPECT_EQ(r.bRememberPassword, 0);
          EXPECT_EQ(r.strPassword, "in memory") << "the record keeps the passwords";
      }},
     {"every option changed",
-     [](SettingsRecord&, SettingsDialogValues& v) {
+     [](SettingsRecord&, SettingsDialogValues& v)
+     {
          v.bTargetSetSuffix = 0;
          v.bIgnoreSuffixFiles = 0;
          v.nEncryptionIndex = 0;
@@ -59,7 +66,8 @@ const DialogCase kCases[] = {
       {"bEnableMenu", "0"},
       {"strTargetSuffix", "_locked"}},
      true,
-     [](const SettingsRecord& r) {
+     [](const SettingsRecord& r)
+     {
          EXPECT_EQ(r.bTargetSetSuffix, 0);
          EXPECT_EQ(r.bIgnoreSuffixFiles, 0);
          EXPECT_EQ(r.bEncryptionType, 0);
@@ -68,26 +76,33 @@ const DialogCase kCases[] = {
      }},
     {"no encryption entry selected",
      [](SettingsRecord&, SettingsDialogValues& v) { v.nEncryptionIndex = -1; },
-     {{"bEncryptionType", "-1"}}, false,
+     {{"bEncryptionType", "-1"}},
+     false,
      [](const SettingsRecord& r) { EXPECT_EQ(r.bEncryptionType, -1); }},
     {"suffix changed only in letter case",
-     [](SettingsRecord&, SettingsDialogValues& v) { v.strTargetSuffix = "_PROTECTED"; }, {}, false,
+     [](SettingsRecord&, SettingsDialogValues& v) { v.strTargetSuffix = "_PROTECTED"; },
+     {},
+     false,
      [](const SettingsRecord& r) { EXPECT_EQ(r.strTargetSuffix, "_protected"); }},
     {"suffix trimmed",
      [](SettingsRecord&, SettingsDialogValues& v) { v.strTargetSuffix = " \t_locked \r\n"; },
-     {{"strTargetSuffix", "_locked"}}, false,
+     {{"strTargetSuffix", "_locked"}},
+     false,
      [](const SettingsRecord& r) { EXPECT_EQ(r.strTargetSuffix, "_locked"); }},
     {"suffix with quotes",
      [](SettingsRecord&, SettingsDialogValues& v) { v.strTargetSuffix = "_O'Brien''s"; },
-     {{"strTargetSuffix", "_O'Brien''s"}}, false,
+     {{"strTargetSuffix", "_O'Brien''s"}},
+     false,
      [](const SettingsRecord& r) { EXPECT_EQ(r.strTargetSuffix, "_O'Brien''s"); }},
     {"suffix emptied",
      [](SettingsRecord&, SettingsDialogValues& v) { v.strTargetSuffix = "   "; },
-     {{"strTargetSuffix", ""}}, false,
+     {{"strTargetSuffix", ""}},
+     false,
      [](const SettingsRecord& r) { EXPECT_EQ(r.strTargetSuffix, ""); }},
     {"longest suffix",
      [](SettingsRecord&, SettingsDialogValues& v) { v.strTargetSuffix = kLongSuffix + "cut"; },
-     {{"strTargetSuffix", kLongSuffix}}, false,
+     {{"strTargetSuffix", kLongSuffix}},
+     false,
      [](const SettingsRecord& r) { EXPECT_EQ(r.strTargetSuffix, kLongSuffix); }},
 };
 

@@ -23,8 +23,8 @@ SettingsRecord StartRecord()
 
 LastInputs InputsOf(const SettingsRecord& r)
 {
-    return {r.bFolderMode,       r.strSourceFile, r.strTargetFile,  r.strPassword,
-            r.strPermissionPassword, r.bPreventCopy, r.bPreventModify, r.bPreventPrint};
+    return {r.bFolderMode,           r.strSourceFile, r.strTargetFile,  r.strPassword,
+            r.strPermissionPassword, r.bPreventCopy,  r.bPreventModify, r.bPreventPrint};
 }
 
 struct LastInputsCase
@@ -39,26 +39,30 @@ const std::string kLongest(4999, 'p');
 const LastInputsCase kCases[] = {
     {"nothing changed", [](SettingsRecord&, LastInputs&) {}, {}},
     {"mode and restrictions",
-     [](SettingsRecord&, LastInputs& in) {
+     [](SettingsRecord&, LastInputs& in)
+     {
          in.bFolderMode = 1;
          in.bPreventCopy = 1;
          in.bPreventPrint = 1;
      },
      {{"bFolderMode", "1"}, {"bPreventCopy", "1"}, {"bPreventPrint", "1"}}},
     {"paths changed only in letter case",
-     [](SettingsRecord&, LastInputs& in) {
+     [](SettingsRecord&, LastInputs& in)
+     {
          in.strSourceFile = "c:\\in\\a.PDF";
          in.strTargetFile = "C:\\OUT\\A.PDF";
      },
      {}},
     {"paths changed",
-     [](SettingsRecord&, LastInputs& in) {
+     [](SettingsRecord&, LastInputs& in)
+     {
          in.strSourceFile = "C:\\In\\B.pdf";
          in.strTargetFile = "";
      },
      {{"strSourceFile", "C:\\In\\B.pdf"}, {"strTargetFile", ""}}},
     {"passwords changed only in letter case",
-     [](SettingsRecord&, LastInputs& in) {
+     [](SettingsRecord&, LastInputs& in)
+     {
          in.strPassword = "Secret";
          in.strPermissionPassword = "OWNER";
      },
@@ -67,7 +71,8 @@ const LastInputsCase kCases[] = {
      [](SettingsRecord&, LastInputs& in) { in.strPassword = ""; },
      {{"strPassword", ""}}},
     {"remembering off leaves the password rows",
-     [](SettingsRecord& r, LastInputs& in) {
+     [](SettingsRecord& r, LastInputs& in)
+     {
          r.bRememberPassword = 0;
          in.strPassword = "new";
          in.strPermissionPassword = "";
@@ -75,14 +80,16 @@ const LastInputsCase kCases[] = {
      },
      {{"bPreventModify", "1"}}},
     {"quotes in paths",
-     [](SettingsRecord&, LastInputs& in) {
+     [](SettingsRecord&, LastInputs& in)
+     {
          in.strSourceFile = "C:\\O'Brien\\report.pdf";
          in.strTargetFile = "C:\\x' WHERE 1=1; --\\''.pdf";
      },
      {{"strSourceFile", "C:\\O'Brien\\report.pdf"},
       {"strTargetFile", "C:\\x' WHERE 1=1; --\\''.pdf"}}},
     {"longest texts",
-     [](SettingsRecord&, LastInputs& in) {
+     [](SettingsRecord&, LastInputs& in)
+     {
          in.strSourceFile = kLongest;
          in.strTargetFile = kLongest + "beyond";
          in.strPassword = std::string(999, '\xFC');

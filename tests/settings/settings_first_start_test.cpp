@@ -34,13 +34,20 @@ TEST(FirstStart, CreatesTheFileWithItsSchemaAndDefaultRows)
         const char* valueString; // null: a NULL ValueString
     };
     const Expected expected[] = {
-        {"bRememberPassword", 1, 1, nullptr}, {"bTargetSetSuffix", 1, 1, nullptr},
-        {"bIgnoreSuffixFiles", 1, 1, nullptr}, {"bEnableMenu", 1, 1, nullptr},
-        {"bFolderMode", 1, 0, nullptr},       {"bEncryptionType", 1, 2, nullptr},
-        {"bPreventCopy", 1, 0, nullptr},      {"bPreventModify", 1, 0, nullptr},
-        {"bPreventPrint", 1, 0, nullptr},     {"strTargetSuffix", 2, 0, "_protected"},
-        {"strSourceFile", 2, 0, ""},          {"strTargetFile", 2, 0, ""},
-        {"strPassword", 2, 0, ""},            {"strPermissionPassword", 2, 0, ""},
+        {"bRememberPassword", 1, 1, nullptr},
+        {"bTargetSetSuffix", 1, 1, nullptr},
+        {"bIgnoreSuffixFiles", 1, 1, nullptr},
+        {"bEnableMenu", 1, 1, nullptr},
+        {"bFolderMode", 1, 0, nullptr},
+        {"bEncryptionType", 1, 2, nullptr},
+        {"bPreventCopy", 1, 0, nullptr},
+        {"bPreventModify", 1, 0, nullptr},
+        {"bPreventPrint", 1, 0, nullptr},
+        {"strTargetSuffix", 2, 0, "_protected"},
+        {"strSourceFile", 2, 0, ""},
+        {"strTargetFile", 2, 0, ""},
+        {"strPassword", 2, 0, ""},
+        {"strPermissionPassword", 2, 0, ""},
     };
     const std::vector<StoredRow> rows = ReadStoredRows(path);
     ASSERT_EQ(rows.size(), std::size(expected));

@@ -64,13 +64,13 @@ TEST(LoadPasswords, RememberingOffInTheFileGivesEmptyPasswords)
 TEST(LoadPasswords, UnreadableStoredTextGivesAnEmptyPassword)
 {
     const char* stored[] = {
-        "'c2VjcmV'",   // length not a multiple of four
-        "NULL",        //
-        "'c2Vj cmV0'", // a blank
+        "'c2VjcmV'",     // length not a multiple of four
+        "NULL",          //
+        "'c2Vj cmV0'",   // a blank
         "'c2Vj\xE4mV0'", // a byte outside the alphabet
-        "'c2Vj=mV0'",  // padding inside
-        "''",          // no bytes
-        "'AA=='",      // a NUL byte only
+        "'c2Vj=mV0'",    // padding inside
+        "''",            // no bytes
+        "'AA=='",        // a NUL byte only
     };
     for (const char* value : stored)
     {
@@ -137,8 +137,11 @@ TEST(LoadRows, NullTextAndLongTextRead)
     const std::string path = MakeDefaultSettingsFile(folder.Path());
     const std::string longest(4999, 'L');
     RunSql(path, "UPDATE Settings SET ValueString=NULL WHERE Name='strTargetSuffix';"
-                 "UPDATE Settings SET ValueString='" + longest + "' WHERE Name='strSourceFile';"
-                 "UPDATE Settings SET ValueString='" + longest + "MORE' WHERE Name='strTargetFile';");
+                 "UPDATE Settings SET ValueString='" +
+                     longest +
+                     "' WHERE Name='strSourceFile';"
+                     "UPDATE Settings SET ValueString='" +
+                     longest + "MORE' WHERE Name='strTargetFile';");
     const SettingsRecord loaded = Load(path);
     EXPECT_EQ(loaded.strTargetSuffix, "");
     EXPECT_EQ(loaded.strSourceFile, longest);
