@@ -120,4 +120,29 @@ TEST(FirstStart, SettingsFileLiesBesideTheExecutable)
     expected = expected.substr(0, expected.rfind('\\')) + "\\settings_sealwick.db";
     EXPECT_EQ(GetSettingsFilePath(), expected);
 }
+
+TEST(CreateSettingsFile, WritesTheRecordAsLoadingExpectsIt)
+{
+    SettingsRecord record;
+    record.strSourceFile = "C:\\O'Brien\\report.pdf";
+    record.strPassword = "secret";
+    record.strPermissionPassword = "\xE4owner";
+    for (int bRemember : {1, 0})
+    {
+        SCOPED_TRACE(bRemember);
+        ScratchFolder folder;
+        const std::string path = folder / "settings_sealwick.db";
+        record.bRememberPassword = bRemember;
+        ASSERT_TRUE(CreateSettingsFile(path, record));
+
+        SettingsRecord loaded;
+        SetDefaultSettings(loaded);
+        LoadSettings(path, loaded, TestOwner());
+        EXPECT_EQ(loaded.strSourceFile, record.strSourceFile);
+        // Passwords go in as Base64, and not at all when they are not to be remembered.
+        EXPECT_EQ(ReadStoredRow(path, "strPassword").valueString, bRemember ? "c2VjcmV0" : "");
+        EXPECT_EQ(loaded.strPassword, bRemember ? record.strPassword : "");
+        EXPECT_EQ(loaded.strPermissionPassword, bRemember ? record.strPermissionPassword : "");
+    }
+}
 } // namespace
