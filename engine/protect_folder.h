@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "protection_request.h"
+#include "protection_view.h"
+
+// Protects every PDF file directly inside the request's source folder into its target
+// folder, one result row per file, moving the progress from 10 to 100. Sub-folders are not
+// entered. When the folder cannot be searched or holds no PDF to protect, shows a warning
+// and returns false. A failed file does not end the run.
+bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
+                   CProtectionView& view);
+
+// The names (without folder) of the files ProtectFolder would protect, in the order the file
+// system reports them. False when the folder cannot be searched.
+bool ListFolderPdfs(const std::string& folder, bool bIgnoreSuffixFiles, const std::string& suffix,
+                    std::vector<std::string>& names);
+
+// The target path of a source file name: its name up to its last dot, the suffix when
+// `bTargetSetSuffix` is set, and ".pdf" in small letters, inside the target folder.
+std::string FolderTargetPath(const std::string& targetFolder, const std::string& name,
+                             bool bTargetSetSuffix, const std::string& suffix);
+
+// The run's label for the Encryption column, chosen once from the stored encryption type.
+const char* RunEncryptionLabel(const ProtectionRequest& request);
+
+// The engine's part of one accepted run: picks the label, protects the one file (progress 25,
+// then 75) or the folder, and ends with the progress at 100. Locking the window, the run flag
+// and the pause at the end are the caller's.
+void RunProtection(const ProtectionRequest& request, CProtectionView& view);

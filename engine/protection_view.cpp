@@ -1,0 +1,3 @@
+#include "protection_view.h"
+
+CProtectionView::~CProtectionView() = default;

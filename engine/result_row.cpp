@@ -1,0 +1,60 @@
+#include "result_row.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "status_texts.h"
+
+namespace
+{
+bool StartsWithNoCase(const char* text, const char* prefix)
+{
+    for (; *prefix; ++text, ++prefix)
+    {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(*text) != lower(*prefix))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+std::string FileNameOfPath(const std::string& path)
+{
+    size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool DetectPdfVersion(const std::string& path, std::string& version)
+{
+    version.clear();
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    char header[51] = {};
+    const size_t got = std::fread(header, 1, 50, file);
+    std::fclose(file);
+    if (got < 50 || !StartsWithNoCase(header, "%PDF-"))
+        return false;
+    // The three bytes after the dash, fewer when a zero byte comes first.
+    version = "PDF v" + std::string(header + 5, strnlen(header + 5, 3));
+    return true;
+}
+
+void AddResultRow(CProtectionView& view, const std::string& sourcePath, const std::string& label,
+                  const std::string& targetPath, const std::string& status)
+{
+    if (sourcePath.empty())
+        return;
+    ResultRow row;
+    DetectPdfVersion(sourcePath, row.strPdfVersion);
+    row.strFileName = FileNameOfPath(sourcePath);
+    row.strEncryption = label;
+    row.strStatus = status.substr(0, kStatusMaxChars);
+    row.strSourceFile = sourcePath;
+    const bool bFailed = status.find(kStatusErrorMark) != std::string::npos;
+    row.clrText = bFailed ? kRowTextFailed : kRowTextNormal;
+    // A failed file has no target to open.
+    row.strTargetFile = bFailed ? std::string() : targetPath;
+    view.AppendRow(row);
+}

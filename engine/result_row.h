@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "protection_view.h"
+
+// Appends the row of one handled file: its name, PDF version, the run's encryption label,
+// the target (left empty when the status is a failure) and the status, red for a failure.
+// Adds nothing for an empty source path.
+void AddResultRow(CProtectionView& view, const std::string& sourcePath, const std::string& label,
+                  const std::string& targetPath, const std::string& status);
+
+// Reads the version from the file's header: "PDF v" and the three characters after "%PDF-"
+// (any letter case). False, with an empty text, when the file cannot be read, holds fewer
+// than 50 bytes or has no such header.
+bool DetectPdfVersion(const std::string& path, std::string& version);
+
+// The part of a path after its last backslash, or the whole path.
+std::string FileNameOfPath(const std::string& path);

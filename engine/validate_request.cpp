@@ -1,0 +1,85 @@
+#include "validate_request.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "file_system.h"
+#include "path_compare.h"
+#include "run_messages.h"
+
+namespace
+{
+bool IsBlank(const std::string& text)
+{
+    return text.find_first_not_of(" \t\n\v\f\r") == std::string::npos;
+}
+
+ValidationResult Accept()
+{
+    return {ValidationOutcome::Accepted, {}};
+}
+
+ValidationResult Refuse(const char* format, const std::string& path = std::string())
+{
+    return {ValidationOutcome::Refused, FormatPathMessage(format, path)};
+}
+
+ValidationResult ValidateSingleFile(const ProtectionRequest& r)
+{
+    if (!FileExists(r.strSourceFile))
+        return Refuse(kMsgSourceFileNotFound, r.strSourceFile);
+    // Normalised paths: a second spelling of the source must not let the run overwrite it.
+    if (IsSamePath(r.strSourceFile, r.strTargetFile))
+        return Refuse(kMsgSameSourceAndTargetFile, r.strSourceFile);
+    if (FileExists(r.strTargetFile))
+        return AppendProbe(r.strTargetFile) ? Accept()
+                                            : Refuse(kMsgTargetFileLocked, r.strTargetFile);
+    if (!AppendProbe(r.strTargetFile))
+        return Refuse(kMsgTargetFileNotCreatable, r.strTargetFile);
+    DeleteFileA(r.strTargetFile.c_str());
+    return Accept();
+}
+
+ValidationResult ValidateFolder(const ProtectionRequest& r)
+{
+    if (!FolderExists(r.strSourceFile))
+        return Refuse(kMsgSourceFolderNotFound, r.strSourceFile);
+    if (!FolderExists(r.strTargetFile))
+        return Refuse(kMsgTargetFolderNotFound, r.strTargetFile);
+    if (!IsSamePath(r.strSourceFile, r.strTargetFile))
+        return Accept();
+    if (!r.bTargetSetSuffix)
+        return Refuse(kMsgSameFolders, r.strSourceFile);
+    // Without a suffix every target name is its own source's name.
+    if (r.strTargetSuffix.empty())
+        return Refuse(kMsgSameFoldersEmptySuffix, r.strSourceFile);
+    return Accept();
+}
+} // namespace
+
+std::string FormatPathMessage(const char* format, const std::string& path)
+{
+    char buf[kMessageMaxChars + 1];
+    std::snprintf(buf, sizeof buf, format, path.c_str());
+    return buf;
+}
+
+bool AppendProbe(const std::string& path)
+{
+    FILE* file = std::fopen(path.c_str(), "a");
+    if (!file)
+        return false;
+    std::fclose(file);
+    return true;
+}
+
+ValidationResult ValidateRequest(const ProtectionRequest& request, const AskYesNo& ask)
+{
+    const bool bOpenBlank = IsBlank(request.strPassword);
+    if (bOpenBlank && IsBlank(request.strPermissionPassword))
+        return Refuse(kMsgBothPasswordsEmpty);
+    if (bOpenBlank && ask(kMsgAskOpenPassword))
+        return {ValidationOutcome::Withdrawn, {}};
+    return request.bFolderMode ? ValidateFolder(request) : ValidateSingleFile(request);
+}
