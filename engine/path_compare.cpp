@@ -60,7 +60,8 @@ bool SameObjectOnDisk(const std::wstring& a, const std::wstring& b)
         return ok;
     };
     BY_HANDLE_FILE_INFORMATION ia, ib;
-    return identify(a, ia) && identify(b, ib) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+    // The second path is usually a target that does not exist yet: try it first.
+    return identify(b, ib) && identify(a, ia) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
            ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
 }
 } // namespace
