@@ -5,9 +5,10 @@
 
 #include <commctrl.h>
 
+#include "product.h"
+
 namespace
 {
-constexpr const char* kCaption = "Veltrane Sealwick";
 constexpr const char* kWindowClass = "SealwickPlaceholderWindow";
 
 LRESULT CALLBACK PlaceholderProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -34,7 +35,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nShowCmd)
     wc.lpszClassName = kWindowClass;
     if (!RegisterClassA(&wc))
         return 1;
-    HWND hWnd = CreateWindowA(kWindowClass, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+    HWND hWnd = CreateWindowA(kWindowClass, kProductCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                               CW_USEDEFAULT, 942, 710, nullptr, nullptr, hInstance, nullptr);
     if (!hWnd)
         return 1;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base64.h"
+#include "file_system.h"
 #include "message_box.h"
 #include "settings_text_rules.h"
 #include "settings_texts.h"

@@ -1,6 +1,7 @@
 #include "settings_store.h"
 
 #include "base64.h"
+#include "file_system.h"
 #include "message_box.h"
 #include "settings_text_rules.h"
 #include "settings_texts.h"

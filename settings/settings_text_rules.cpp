@@ -56,9 +56,4 @@ std::string ClipToRecordText(std::string text)
     return text;
 }
 
-bool FileExists(const std::string& path)
-{
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 } // namespace settings_internal

@@ -14,6 +14,4 @@ std::string TrimWhiteSpace(const std::string& text);
 // Cut to what a record's text field can hold.
 std::string ClipToRecordText(std::string text);
 
-// True when the path names an existing item that is not a folder.
-bool FileExists(const std::string& path);
 } // namespace settings_internal

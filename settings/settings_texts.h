@@ -1,11 +1,13 @@
 #pragma once
 
+#include "product.h"
+
 // The settings file's name, its SQL, its key names and every message the settings store and
 // the settings dialog show. Each text lives here only.
 
 constexpr const char* kSettingsFileName = "settings_sealwick.db";
 constexpr const char* kSettingsPathFormat = "%s\\%s";
-constexpr const char* kSettingsCaption = "Veltrane Sealwick";
+constexpr const char* kSettingsCaption = kProductCaption;
 
 // Key names, as the rows of the Settings table spell them.
 constexpr const char* kKeyTargetSetSuffix = "bTargetSetSuffix";
