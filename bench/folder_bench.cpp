@@ -15,6 +15,7 @@
 
 #include "memory_protection_view.h"
 #include "path_compare.h"
+#include "bench_common.h"
 #include "pdf_factory.h"
 #include "protect_file.h"
 #include "protect_folder.h"
@@ -24,35 +25,6 @@
 
 namespace
 {
-double Seconds(const std::function<void()>& work)
-{
-    LARGE_INTEGER freq, start, end;
-    QueryPerformanceFrequency(&freq);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-// The library alone: what any tool using qpdf must spend at least. Paths here are ASCII.
-void BareQpdf(const std::string& in, const std::string& out)
-{
-    QPDF pdf;
-    pdf.setSuppressWarnings(true);
-    pdf.processFile(in.c_str(), nullptr);
-    QPDFWriter writer(pdf, out.c_str());
-    writer.setR6EncryptionParameters("open", "perm", true, true, true, true, true, true,
-                                     qpdf_r3p_full, true);
-    writer.write();
-}
-
 // Where the time of one small file goes, where the run's share is largest.
 void PrintSmallFileWork(const std::string& in, const std::string& out)
 {
