@@ -1,0 +1,101 @@
+#pragma once
+
+// The results list: a report-view list with per-row colours kept in two hidden columns of
+// the row itself, sorting by a click on a column header with an indicator in the header,
+// columns whose width the user cannot drag, and one tooltip text for the whole list.
+//
+// Row invariant: every row's item data equals its position; CompareItems finds a row's
+// cells through it, so rows are appended with their position and ReindexItems renumbers
+// them after every sort and removal.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "header_ctrl_ex.h"
+#include "list_ctrl.h"
+
+enum ListSortType
+{
+    LIST_SORT_NONE = 0,   // a click on the column does nothing
+    LIST_SORT_TEXT = 1,   // case-insensitive text
+    LIST_SORT_NUMBER = 2, // leading signed integer
+    LIST_SORT_DIGITS = 3, // every digit up to the first blank, e.g. "1,234 KB" is 1234
+    LIST_SORT_DATE = 4,   // dd?mm?yyyy: year, then month, then day
+};
+
+// Compares two cell texts of one sort kind; the texts are the list's sort buffers, which a
+// date comparison cuts into fields. Negative, 0 or positive; reversed when descending.
+int CompareSortTexts(char* first, char* second, int nSortType, bool bAscending);
+// The value of every digit met before the first blank.
+long long DigitsValue(const char* text);
+// The leading signed decimal integer after leading blanks, 0 if there is none.
+long long LeadingInteger(const char* text);
+
+// Whether the system draws the header with themed common controls (version 6 or later);
+// asked afresh on every call. Tests replace the probe to get either look.
+bool IsThemedCommonControls();
+using ThemeProbe = bool (*)();
+ThemeProbe SetThemeProbe(ThemeProbe probe); // nullptr restores the real one
+
+class CEnhancedListCtrl : public CListCtrl
+{
+public:
+    static constexpr int kMaxSortColumns = 50;
+    static constexpr int kMaxFixedColumns = 10;
+    static constexpr int kSortTextSize = 5000;
+    static constexpr int kColorTextSize = 512;
+
+    CEnhancedListCtrl();
+    ~CEnhancedListCtrl() override;
+
+    void SetToolTipText(const char* text);
+    void AddFixedColumn(int nColumn);
+    // Appends the back and text colour columns once, hidden by width 0.
+    void InsertColorColumns();
+    void SetColumnSortType(int nColumn, int nSortType);
+    void SetSortArrow(int nColumn, BOOL bAscending);
+    void SubclassHeader();
+    // Also called by the protection worker: it only sends messages to the list.
+    void SetRowTextColor(int nRow, COLORREF color);
+    void ReindexItems();
+
+    static int CALLBACK CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+
+    CHeaderCtrlEx m_wndHeader;
+    int m_bColorColumns;
+    int m_nBackColorColumn;
+    int m_nTextColorColumn;
+    int m_nSortType[kMaxSortColumns];
+    int m_nFixedColumns[kMaxFixedColumns];
+    int m_nFixedCount;
+    std::string m_strToolTip;
+
+    // The sort that runs: one state for every list of this class. The direction is one flag
+    // that every click on a sortable column toggles, whichever column it is.
+    static int s_nSortColumn;
+    static int s_nSortType;
+    static int s_bSortAscending;
+
+protected:
+    void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    bool OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    bool OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
+    bool OnSetColumnWidth(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnToolTipTextA(NMHDR* pNMHDR, LRESULT* pResult);
+    bool OnToolTipTextW(NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
+
+    const MessageMap* GetMessageMap() const override;
+
+private:
+    bool IsColorColumn(int nColumn) const;
+    bool IsFixedColumn(int nColumn) const;
+    void SetClassicSortArrow(int nColumn, BOOL bAscending);
+    void SetThemedSortArrow(int nColumn, BOOL bAscending);
+
+    static char s_szSortText1[kSortTextSize];
+    static char s_szSortText2[kSortTextSize];
+};
