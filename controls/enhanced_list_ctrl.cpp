@@ -116,8 +116,8 @@ bool IsThemedCommonControls()
     if (!uxTheme)
         return false;
     using BoolFn = BOOL(WINAPI*)();
-    auto isAppThemed = reinterpret_cast<BoolFn>(
-        reinterpret_cast<void*>(::GetProcAddress(uxTheme, kIsAppThemed)));
+    auto isAppThemed =
+        reinterpret_cast<BoolFn>(reinterpret_cast<void*>(::GetProcAddress(uxTheme, kIsAppThemed)));
     auto isThemeActive = reinterpret_cast<BoolFn>(
         reinterpret_cast<void*>(::GetProcAddress(uxTheme, kIsThemeActive)));
     const bool themed = isAppThemed && isThemeActive && isAppThemed() && isThemeActive();
@@ -150,8 +150,8 @@ ThemeProbe SetThemeProbe(ThemeProbe probe)
 }
 
 CEnhancedListCtrl::CEnhancedListCtrl()
-    : m_bColorColumns(0), m_nBackColorColumn(-1), m_nTextColorColumn(-1), m_nSortType{},
-      m_nFixedColumns{}, m_nFixedCount(0)
+    : m_bColorColumns(0), m_nBackColorColumn(-1),
+      m_nTextColorColumn(-1), m_nSortType{}, m_nFixedColumns{}, m_nFixedCount(0)
 {
 }
 
@@ -338,8 +338,7 @@ void CEnhancedListCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
             break;
         RECT rect = {};
         GetItemRect(row, &rect, LVIR_ICON);
-        ::ImageList_Draw(images, item.iImage, draw->nmcd.hdc, rect.left, rect.top,
-                         ILD_TRANSPARENT);
+        ::ImageList_Draw(images, item.iImage, draw->nmcd.hdc, rect.left, rect.top, ILD_TRANSPARENT);
         *pResult = CDRF_SKIPDEFAULT;
         break;
     }
@@ -352,9 +351,8 @@ bool CEnhancedListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT*)
 {
     const auto* click = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
     s_nSortColumn = click->iSubItem;
-    s_nSortType = s_nSortColumn >= 0 && s_nSortColumn < kMaxSortColumns
-                      ? m_nSortType[s_nSortColumn]
-                      : LIST_SORT_NONE;
+    s_nSortType = s_nSortColumn >= 0 && s_nSortColumn < kMaxSortColumns ? m_nSortType[s_nSortColumn]
+                                                                        : LIST_SORT_NONE;
     if (s_nSortType == LIST_SORT_NONE)
         return false;
     SetFocus();

@@ -42,7 +42,7 @@ ThemeProbe SetThemeProbe(ThemeProbe probe); // nullptr restores the real one
 
 class CEnhancedListCtrl : public CListCtrl
 {
-public:
+  public:
     static constexpr int kMaxSortColumns = 50;
     static constexpr int kMaxFixedColumns = 10;
     static constexpr int kSortTextSize = 5000;
@@ -79,7 +79,7 @@ public:
     static int s_nSortType;
     static int s_bSortAscending;
 
-protected:
+  protected:
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
@@ -90,7 +90,7 @@ protected:
 
     const MessageMap* GetMessageMap() const override;
 
-private:
+  private:
     bool IsColorColumn(int nColumn) const;
     bool IsFixedColumn(int nColumn) const;
     void SetClassicSortArrow(int nColumn, BOOL bAscending);

@@ -2,9 +2,7 @@
 
 #include <commctrl.h>
 
-CHeaderCtrlEx::CHeaderCtrlEx() : m_nHeight(20), m_bSubclassed(0)
-{
-}
+CHeaderCtrlEx::CHeaderCtrlEx() : m_nHeight(20), m_bSubclassed(0) {}
 
 CHeaderCtrlEx::~CHeaderCtrlEx() = default;
 

@@ -8,7 +8,7 @@
 
 class CHeaderCtrlEx : public CHeaderCtrl
 {
-public:
+  public:
     CHeaderCtrlEx();
     ~CHeaderCtrlEx() override;
 
@@ -18,7 +18,7 @@ public:
     int m_nHeight;
     int m_bSubclassed;
 
-protected:
+  protected:
     bool OnLayout(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     const MessageMap* GetMessageMap() const override;

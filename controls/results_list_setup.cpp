@@ -44,9 +44,9 @@ void SetUpResultsList(CEnhancedListCtrl& list, CFont& headerFont, CImageList& ro
         header->SetFont(headerFont, TRUE);
 
     rowImages.Create(kRowIconSize, kRowIconSize, ILC_COLOR32, 1, 1);
-    if (HICON icon = static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(),
-                                                     MAKEINTRESOURCEA(IDI_ROW), IMAGE_ICON,
-                                                     kRowIconSize, kRowIconSize, 0)))
+    if (HICON icon =
+            static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_ROW),
+                                            IMAGE_ICON, kRowIconSize, kRowIconSize, 0)))
     {
         rowImages.Add(icon);
         ::DestroyIcon(icon);

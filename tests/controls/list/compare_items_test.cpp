@@ -53,8 +53,7 @@ TEST(CompareItemsTest, EachSortKindOrdersTwoCellsAndDescendingReverses)
 {
     for (const CompareCase& c : kCompareCases)
     {
-        SCOPED_TRACE(std::string(c.first) + " vs " + c.second + ", kind " +
-                     std::to_string(c.kind));
+        SCOPED_TRACE(std::string(c.first) + " vs " + c.second + ", kind " + std::to_string(c.kind));
         EXPECT_EQ(c.expected, Compare(c.first, c.second, c.kind, true));
         EXPECT_EQ(-c.expected, Compare(c.first, c.second, c.kind, false));
     }
