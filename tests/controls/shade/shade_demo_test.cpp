@@ -17,6 +17,9 @@ TEST(ShadeButtonDemo, DISABLED_ShowsEveryState)
 
     dlg.m_btnClear.EnableWindow(FALSE);  // disabled, with its own disabled icon
     dlg.m_btnRadio3.EnableWindow(FALSE); // disabled, engraved label only
+    // Disabled without a disabled icon: the system greys the normal one.
+    dlg.m_btnBrowse.LoadButtonIcons(IDI_BROWSE_NORMAL, 0, IDI_BROWSE_HOVER, 4);
+    dlg.m_btnBrowse.EnableWindow(FALSE);
     dlg.m_btnCheck.SendMessage(BM_SETCHECK, BST_CHECKED);
     dlg.m_btnRadio2.SendMessage(BM_CLICK);
     dlg.m_btnLoneRadio.SendMessage(BM_SETCHECK, BST_CHECKED);
