@@ -28,21 +28,20 @@ void SetMixedPalette(ShadeImage& image, COLORREF shadow, COLORREF face, COLORREF
         mix(highlight, face, i, 127 + i, image);
 }
 
+// A one-pixel frame: top and left lines in one colour, right and bottom in the other.
 void Draw3dRect(HDC hDC, const RECT& rc, COLORREF topLeft, COLORREF bottomRight)
 {
-    auto fill = [hDC](int x, int y, int cx, int cy, COLORREF colour)
+    auto fill = [hDC](LONG left, LONG top, LONG right, LONG bottom, COLORREF colour)
     {
-        const RECT line = {x, y, x + cx, y + cy};
+        const RECT line = {left, top, right, bottom};
         const COLORREF previous = SetBkColor(hDC, colour);
         ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
         SetBkColor(hDC, previous);
     };
-    const int cx = rc.right - rc.left;
-    const int cy = rc.bottom - rc.top;
-    fill(rc.left, rc.top, cx - 1, 1, topLeft);
-    fill(rc.left, rc.top, 1, cy - 1, topLeft);
-    fill(rc.left + cx, rc.top, -1, cy, bottomRight);
-    fill(rc.left, rc.top + cy, cx, -1, bottomRight);
+    fill(rc.left, rc.top, rc.right - 1, rc.top + 1, topLeft);
+    fill(rc.left, rc.top, rc.left + 1, rc.bottom - 1, topLeft);
+    fill(rc.right - 1, rc.top, rc.right, rc.bottom, bottomRight);
+    fill(rc.left, rc.bottom - 1, rc.right, rc.bottom, bottomRight);
 }
 
 void FillFace(HDC hDC, const RECT& rc)

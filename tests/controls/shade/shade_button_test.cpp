@@ -472,6 +472,48 @@ TEST_F(ShadeButtonTest, PaintShowsTheStateInFaceAndLabelColour)
         EXPECT_GT(Brightness(hover.At(w - 8, y)), Brightness(normal.At(w - 8, y))) << y;
 }
 
+TEST_F(ShadeButtonTest, FlatButtonShowsItsFrameOnlyUnderTheMouseOrPressed)
+{
+    HWND hWnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_PUSHBUTTON | BS_FLAT, 0, 0, 60, 24,
+                                s_dlg->m_hWnd, nullptr, nullptr, nullptr);
+    CxShadeButton flat;
+    ASSERT_TRUE(flat.SubclassWindow(hWnd));
+    flat.BuildShadeImages();
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF dark = GetSysColor(COLOR_BTNSHADOW);
+
+    const struct
+    {
+        UINT state;
+        BYTE hover;
+        bool framed;
+        COLORREF topLeft, bottomRight;
+    } cases[] = {
+        {0, 0, false, 0, 0},
+        {0, 1, true, light, dark},
+        {ODS_SELECTED, 0, true, dark, light},
+    };
+    for (const auto& c : cases)
+    {
+        flat.m_bHover = c.hover;
+        Painted painted(flat, c.state);
+        if (c.framed)
+        {
+            EXPECT_EQ(c.topLeft, painted.At(0, 12)) << c.state << "/" << int(c.hover);
+            EXPECT_EQ(c.topLeft, painted.At(30, 0)) << c.state << "/" << int(c.hover);
+            EXPECT_EQ(c.bottomRight, painted.At(59, 12)) << c.state << "/" << int(c.hover);
+            EXPECT_EQ(c.bottomRight, painted.At(30, 23)) << c.state << "/" << int(c.hover);
+        }
+        else
+        {
+            EXPECT_NE(dark, painted.At(59, 12));
+            EXPECT_NE(dark, painted.At(30, 23));
+        }
+    }
+    flat.m_bHover = 0;
+    DestroyWindow(hWnd);
+}
+
 TEST_F(ShadeButtonTest, PaintWithoutImagesFillsWithTheFaceColour)
 {
     HWND hWnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_PUSHBUTTON, 0, 0, 50, 20,
