@@ -70,7 +70,25 @@ BOOL CStaticHyperLink::PreTranslateMessage(MSG* pMsg)
 void CStaticHyperLink::SetMouseOver(bool bOver)
 {
     m_bMouseOver = bOver ? 1 : 0;
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawOverParent();
+}
+
+void CStaticHyperLink::RedrawOverParent()
+{
+    // The link paints no background of its own, so redrawing only the link would draw the new
+    // text over the old one; the parent and the siblings beneath (a background picture) first
+    // paint the area again.
+    HWND parent = GetParentHwnd();
+    if (!parent)
+    {
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        return;
+    }
+    RECT rect;
+    GetWindowRect(&rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    ::RedrawWindow(parent, &rect, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 bool CStaticHyperLink::OnMouseMove(WPARAM, LPARAM lParam, LRESULT& result)
@@ -104,6 +122,15 @@ LRESULT CStaticHyperLink::OnSetCursor(WPARAM, LPARAM)
     return TRUE;
 }
 
+LRESULT CStaticHyperLink::OnSetFont(WPARAM, LPARAM lParam)
+{
+    // The control redraws itself over its old text; redraw with what lies beneath instead.
+    const LRESULT result = Default();
+    if (LOWORD(lParam) && IsWindowVisible())
+        RedrawOverParent();
+    return result;
+}
+
 LRESULT CStaticHyperLink::OnCaptureChanged(WPARAM, LPARAM)
 {
     // Another window took the mouse (a dialog opened by the click, a menu, another program):
@@ -121,7 +148,7 @@ void CStaticHyperLink::OnClicked()
         OpenUrlInBrowser(m_strUrl.c_str());
     // The parent may have closed the window while it handled the click.
     if (m_hWnd)
-        Invalidate(TRUE);
+        RedrawOverParent();
 }
 
 HBRUSH CStaticHyperLink::CtlColor(HDC hDC, UINT)
@@ -137,6 +164,7 @@ const MessageMap* CStaticHyperLink::GetMessageMap() const
         OnMessage<&CStaticHyperLink::OnMouseMove>(WM_MOUSEMOVE),
         OnMessage<&CStaticHyperLink::OnSetCursor>(WM_SETCURSOR),
         OnMessage<&CStaticHyperLink::OnCaptureChanged>(WM_CAPTURECHANGED),
+        OnMessage<&CStaticHyperLink::OnSetFont>(WM_SETFONT),
         OnCommandReflect<&CStaticHyperLink::OnClicked>(STN_CLICKED),
         OnCtlColorReflect<&CStaticHyperLink::CtlColor>(),
     };

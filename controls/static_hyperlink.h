@@ -46,6 +46,7 @@ class CStaticHyperLink : public CStatic
     bool OnMouseMove(WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     void OnClicked();
     HBRUSH CtlColor(HDC hDC, UINT ctlType);
 
@@ -53,4 +54,5 @@ class CStaticHyperLink : public CStatic
 
   private:
     void SetMouseOver(bool bOver);
+    void RedrawOverParent();
 };

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "dialog.h"
+#include "gdi.h"
 #include "launch_fakes.h"
 #include "link_test_dialog.h"
 
@@ -414,11 +415,47 @@ TEST(StaticHyperLinkScreenshot, DISABLED_KeepTheDialogUp)
     dlg.SetWindowPos(nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     dlg.ShowWindow(SW_SHOW);
     PumpUntil([] { return false; }, 1500);
-    // One hover there and back first: the text must come back without remains.
-    MoveMouse(dlg.m_linkOwnerColours, 2, 2);
+    // A background picture under the links, as in the main window: a light gradient.
+    RECT client;
+    dlg.GetClientRect(&client);
+    HDC screen = ::GetDC(nullptr);
+    CBitmap picture;
+    picture.CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HDC dc = ::CreateCompatibleDC(screen);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ old = ::SelectObject(dc, picture);
+    for (int x = 0; x < client.right; ++x)
+    {
+        const int shade = 255 - 60 * x / client.right;
+        RECT column = {x, 0, x + 1, client.bottom};
+        HBRUSH brush = ::CreateSolidBrush(RGB(shade, shade, 255));
+        ::FillRect(dc, &column, brush);
+        ::DeleteObject(brush);
+    }
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    ::SendDlgItemMessageA(dlg, IDC_LINK_BACKGROUND, STM_SETIMAGE, IMAGE_BITMAP,
+                          reinterpret_cast<LPARAM>(static_cast<HBITMAP>(picture)));
+    // The picture repainted itself alone, over its siblings.
+    dlg.RedrawWindow(nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpUntil([] { return false; }, 300);
-    MoveMouse(dlg.m_linkOwnerColours, -1, 2);
-    PumpUntil([] { return false; }, 300);
+
+    // The bold, smoothed font the main window gives its links.
+    CFont boldFont;
+    boldFont.CreateFont(14, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg");
+    dlg.m_linkUrl.SetFont(boldFont);
+    dlg.m_linkNotify.SetFont(boldFont);
+    // Hovers there and back first: the text must come back without remains of the other colour.
+    for (int i = 0; i < 5; ++i)
+        for (CStaticHyperLink* link : {&dlg.m_linkNotify, &dlg.m_linkOwnerColours})
+        {
+            MoveMouse(*link, 2, 2);
+            PumpUntil([] { return false; }, 100);
+            MoveMouse(*link, -1, 2);
+            PumpUntil([] { return false; }, 100);
+        }
     MoveMouse(dlg.m_linkUrl, 2, 2);
     POINT point = {4, 4};
     dlg.m_linkUrl.ClientToScreen(&point);
