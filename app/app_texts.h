@@ -1,0 +1,57 @@
+#pragma once
+
+// Every text the main window shows or writes into its fields. Each lives here only.
+
+#include "product.h"
+
+constexpr const char* kAppCaption = kProductCaption;
+
+// Start-up and close.
+constexpr const char* kMsgOldWindows =
+    "Sorry!!! This software works on Vista and higher Windows versions only.";
+constexpr const char* kMsgRunInProgress =
+    "PDF password protection operation is in progress... kindly stop it before closing the "
+    "application";
+constexpr const char* kDebugPrivilegeName = "SeDebugPrivilege";
+
+// Labels, placeholders and browse tooltips of the two operation modes.
+constexpr const char* kLabelSourceSingleFile = "Select PDF File:";
+constexpr const char* kLabelTargetSingleFile = "Target PDF File:";
+constexpr const char* kLabelSourceFolder = "Select Folder:";
+constexpr const char* kLabelTargetFolder = "Target Folder:";
+constexpr const char* kPlaceholderSingleFile =
+    "<Drag & Drop your PDF File or Select using browse button>";
+constexpr const char* kPlaceholderFolder = "<Drag & Drop the Folder or Select using browse button>";
+constexpr const char* kTipBrowseSourceSingleFile = "Select the Source PDF file...";
+constexpr const char* kTipBrowseTargetSingleFile = "Select the Target PDF file...";
+constexpr const char* kTipBrowseSourceFolder = "Select the Source folder...";
+constexpr const char* kTipBrowseTargetFolder = "Select the Target folder...";
+
+// Browsing.
+constexpr const char* kPdfFileFilter = "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*||";
+constexpr const char* kTitleSourceFolder = "Select the Folder Location";
+constexpr const char* kTitleTargetFolder = "Select Target Folder Location";
+
+// Dropped items that are not taken; each becomes the source field's text.
+constexpr const char* kDropNoExtension =
+    "This is not valid file. Please verify and drop the correct PDF file.";
+constexpr const char* kDropNotPdf =
+    "This is not valid PDF file. Please verify and drop the correct PDF file.";
+constexpr const char* kDropNoFolder =
+    "Invalid file detected. Please verify and drop the correct PDF file.";
+constexpr const char* kPdfExtension = ".PDF";
+
+// Target names.
+constexpr const char* kTargetWithSuffixFormat = "%s\\%s%s.pdf";
+constexpr const char* kTargetFormat = "%s\\%s.pdf";
+
+// Shaded buttons and links.
+constexpr const char* kButtonFontFace = "MS Shell Dlg";
+constexpr const char* kLinkFontFace = "MS Shell Dlg";
+constexpr const char* kTipProtect = "Click here to protect the selected PDF file...";
+constexpr const char* kTipOpenPdf = "Open the target PDF file...";
+constexpr const char* kTipClearList = "Clear all the items in the above List";
+constexpr const char* kTipSettings = "Customize the PDF Password Protection options...";
+constexpr const char* kTipHelpLink = "Get more Help on using Sealwick";
+// The user guide is installed beside the executable.
+constexpr const char* kUserGuideFileName = "sealwick_guide.html";

@@ -1,0 +1,247 @@
+// The main window's life: start-up, routing, the fixed behaviours and the close sequence.
+#include "dunmere_dlg.h"
+
+#include <cstdlib>
+
+#include "app_texts.h"
+#include "context_menu.h"
+#include "message_box.h"
+#include "resource.h"
+#include "settings_store.h"
+#include "windows_version.h"
+
+namespace
+{
+constexpr int kMinTrackWidth = 760;
+constexpr int kMinTrackHeight = 580;
+
+// Nothing depends on the privilege; every failure is passed over.
+void EnableDebugPrivilege()
+{
+    HANDLE hToken = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &hToken))
+        return;
+    TOKEN_PRIVILEGES privileges = {};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (LookupPrivilegeValueA(nullptr, kDebugPrivilegeName, &privileges.Privileges[0].Luid))
+        AdjustTokenPrivileges(hToken, FALSE, &privileges, sizeof privileges, nullptr, nullptr);
+    CloseHandle(hToken);
+}
+} // namespace
+
+CDunmereDlg::CDunmereDlg(CWnd* pParent)
+    : CDialog(IDD_SEALWICK_DIALOG, pParent), RunActive(0), InitDone(0),
+      m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP))), m_pListPopup(nullptr),
+      m_pRadioSingleFile(nullptr), m_pRadioFolder(nullptr), m_fieldsMode(OperationMode::SingleFile)
+{
+}
+
+CDunmereDlg::~CDunmereDlg()
+{
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+void CDunmereDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDOK, m_btnProtect);
+    DDX_Control(pDX, IDC_RESULTS_LIST, m_listResults);
+    DDX_Control(pDX, IDC_CLEAR_LIST, m_btnClearList);
+    DDX_Control(pDX, IDC_HELP_LINK, m_linkHelp);
+    DDX_Control(pDX, IDC_ABOUT_LINK, m_linkAbout);
+    DDX_Control(pDX, IDC_SETTINGS, m_btnSettings);
+    DDX_Control(pDX, IDC_PROGRESS, m_progress);
+    DDX_Control(pDX, IDC_BROWSE_SOURCE, m_btnBrowseSource);
+    DDX_Control(pDX, IDC_BROWSE_TARGET, m_btnBrowseTarget);
+    DDX_Control(pDX, IDC_SOURCE, m_editSource);
+    DDX_Control(pDX, IDC_TARGET, m_editTarget);
+    DDX_Control(pDX, IDC_OPEN_PASSWORD, m_editPassword);
+    DDX_Control(pDX, IDC_OPEN_PDF, m_btnOpenPdf);
+    DDX_Control(pDX, IDC_SOURCE_LABEL, m_staticSourceLabel);
+    DDX_Control(pDX, IDC_TARGET_LABEL, m_staticTargetLabel);
+    DDX_Control(pDX, IDC_PREVENT_COPY, m_chkPreventCopy);
+    DDX_Control(pDX, IDC_PREVENT_MODIFY, m_chkPreventModify);
+    DDX_Control(pDX, IDC_PREVENT_PRINT, m_chkPreventPrint);
+    DDX_Control(pDX, IDC_PERMISSION_PASSWORD, m_editPermissionPassword);
+}
+
+const MessageMap* CDunmereDlg::GetMessageMap() const
+{
+    static const MessageEntry entries[] = {
+        OnMessage<&CDunmereDlg::OnSysCommand>(WM_SYSCOMMAND),
+        OnCtlColor<&CDunmereDlg::OnCtlColorLabels>(),
+        OnMessage<&CDunmereDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+        OnMessage<&CDunmereDlg::OnEraseBkgnd>(WM_ERASEBKGND),
+        OnMessage<&CDunmereDlg::OnDropFiles>(WM_DROPFILES),
+        OnMessage<&CDunmereDlg::OnGetMinMaxInfo>(WM_GETMINMAXINFO),
+        OnMessage<&CDunmereDlg::OnLinkClicked>(WM_LINK_CLICKED),
+        OnCommand<&CDunmereDlg::OnProtectPdf>(IDOK),
+        OnCommand<&CDunmereDlg::OnSettings>(IDC_SETTINGS),
+        OnCommand<&CDunmereDlg::OnModeSingleFile>(IDC_MODE_SINGLE_FILE),
+        OnCommand<&CDunmereDlg::OnModeFolder>(IDC_MODE_FOLDER),
+        OnCommand<&CDunmereDlg::OnModeSingleFileLabel>(IDC_MODE_SINGLE_FILE_LABEL, STN_CLICKED),
+        OnCommand<&CDunmereDlg::OnModeFolderLabel>(IDC_MODE_FOLDER_LABEL, STN_CLICKED),
+        OnCommand<&CDunmereDlg::OnBrowseSource>(IDC_BROWSE_SOURCE),
+        OnCommand<&CDunmereDlg::OnBrowseTarget>(IDC_BROWSE_TARGET),
+        OnCommand<&CDunmereDlg::OnRestrictionChanged>(IDC_PREVENT_COPY),
+        OnCommand<&CDunmereDlg::OnRestrictionChanged>(IDC_PREVENT_MODIFY),
+        OnCommand<&CDunmereDlg::OnRestrictionChanged>(IDC_PREVENT_PRINT),
+        OnCommand<&CDunmereDlg::OnPreventCopyLabel>(IDC_PREVENT_COPY_LABEL, STN_CLICKED),
+        OnCommand<&CDunmereDlg::OnPreventModifyLabel>(IDC_PREVENT_MODIFY_LABEL, STN_CLICKED),
+        OnCommand<&CDunmereDlg::OnPreventPrintLabel>(IDC_PREVENT_PRINT_LABEL, STN_CLICKED),
+        OnCommand<&CDunmereDlg::OnOpenPasswordChange>(IDC_OPEN_PASSWORD, EN_CHANGE),
+    };
+    static const MessageMap map(CDialog::GetMessageMap(), entries);
+    return &map;
+}
+
+BOOL CDunmereDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    HMENU hSysMenu = GetSystemMenu(FALSE);
+    char aboutText[256] = "";
+    LoadStringA(AfxGetResourceHandle(), IDS_ABOUTBOX, aboutText, sizeof aboutText);
+    if (hSysMenu && aboutText[0])
+    {
+        AppendMenuA(hSysMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
+    }
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    if (!IsWindowsVersionAtLeast(0))
+    {
+        AppMessageBox(kMsgOldWindows, MB_ICONWARNING | MB_OK);
+        ExitProcess(0);
+    }
+
+    RunActive = 0;
+    // The shaded buttons draw their noise from the C library's generator.
+    std::srand(static_cast<unsigned>(GetTickCount64()));
+    EnableDebugPrivilege();
+
+    SetDefaultSettings(m_settings);
+    if (m_strSettingsPath.empty())
+        LoadSettings(m_settings, m_hWnd);
+    else
+        LoadSettings(m_strSettingsPath, m_settings, m_hWnd);
+
+    SetUpMainWindow();
+
+    DragAcceptFiles(TRUE);
+    InitDone = 1;
+
+    const bool bFileTaken = TakeCommandLineFile();
+    if (!bFileTaken && m_settings.bEnableMenu)
+        RegisterExplorerVerb();
+    // With a file taken the focus waits in the open-password field; TRUE would have the
+    // dialog manager move it to the first control.
+    return bFileTaken ? FALSE : TRUE;
+}
+
+int CDunmereDlg::AppMessageBox(const char* text, UINT style)
+{
+    return AfxMessageBoxEx(m_hWnd, text, kAppCaption, style);
+}
+
+bool CDunmereDlg::OnSysCommand(WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if ((wParam & 0xFFF0) != IDM_ABOUTBOX)
+        return false;
+    ShowAboutBox();
+    result = 0;
+    return true;
+}
+
+LRESULT CDunmereDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_hIcon);
+}
+
+bool CDunmereDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam, LRESULT& result)
+{
+    if (!InitDone)
+        return false;
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    info->ptMinTrackSize.x = kMinTrackWidth;
+    info->ptMinTrackSize.y = kMinTrackHeight;
+    result = 0;
+    return true;
+}
+
+LRESULT CDunmereDlg::OnLinkClicked(WPARAM wParam, LPARAM)
+{
+    if (wParam == IDC_ABOUT_LINK)
+        ShowAboutBox();
+    return 0;
+}
+
+void CDunmereDlg::OnProtectPdf() {}
+
+void CDunmereDlg::OnSettings()
+{
+    if (RunActive == 0)
+        ShowSettingsDialog();
+}
+
+void CDunmereDlg::OnCancel()
+{
+    if (RunActive == 1)
+    {
+        AppMessageBox(kMsgRunInProgress, MB_ICONWARNING | MB_OK);
+        return;
+    }
+    // Saved before the offer shows, so the inputs survive a process ended meanwhile.
+    const LastInputs inputs = ReadLastInputs();
+    if (m_strSettingsPath.empty())
+        SaveLastInputs(m_settings, inputs);
+    else
+        SaveLastInputs(m_strSettingsPath, m_settings, inputs);
+    ShowOfferDialog();
+    EndDialog(IDCANCEL);
+}
+
+LastInputs CDunmereDlg::ReadLastInputs() const
+{
+    LastInputs inputs;
+    inputs.bFolderMode = GetOperationMode() == OperationMode::Folder ? 1 : 0;
+    inputs.strSourceFile = ReadField(m_editSource, 1000);
+    inputs.strTargetFile = ReadField(m_editTarget, 1000);
+    inputs.strPassword = ReadField(m_editPassword, 1000);
+    inputs.strPermissionPassword = ReadField(m_editPermissionPassword, 1000);
+    inputs.bPreventCopy = m_chkPreventCopy.GetCheck() == BST_CHECKED ? 1 : 0;
+    inputs.bPreventModify = m_chkPreventModify.GetCheck() == BST_CHECKED ? 1 : 0;
+    inputs.bPreventPrint = m_chkPreventPrint.GetCheck() == BST_CHECKED ? 1 : 0;
+    return inputs;
+}
+
+std::string CDunmereDlg::ReadField(const CWnd& field, int bufferBytes) const
+{
+    std::string text(static_cast<size_t>(bufferBytes), '\0');
+    const int length = field.GetWindowText(&text[0], bufferBytes);
+    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    return text;
+}
+
+// The about box and the offer dialog have dialog classes of their own, which these open.
+void CDunmereDlg::ShowAboutBox() {}
+
+void CDunmereDlg::ShowOfferDialog() {}
+
+// The settings dialog, which carries the settings record, runs here once it is built.
+void CDunmereDlg::ShowSettingsDialog() {}
+
+void CDunmereDlg::RegisterExplorerVerb()
+{
+    RegisterContextMenu();
+}
+
+std::string CDunmereDlg::GetProcessCommandLine() const
+{
+    const char* commandLine = GetCommandLineA();
+    return commandLine ? commandLine : "";
+}

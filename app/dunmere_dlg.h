@@ -1,0 +1,139 @@
+#pragma once
+
+// The main window: start-up, message routing, its inputs, set-up and painting, and the close
+// sequence. The process runs it modally and ends when it closes.
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+#include "controls.h"
+#include "dialog.h"
+#include "enhanced_list_ctrl.h"
+#include "gdi.h"
+#include "input_rules.h"
+#include "settings_record.h"
+#include "shade_button.h"
+#include "static_hyperlink.h"
+
+class CDunmereDlg : public CDialog
+{
+  public:
+    explicit CDunmereDlg(CWnd* pParent = nullptr);
+    ~CDunmereDlg() override;
+
+    BOOL OnInitDialog() override;
+
+    // Every message of the window and of a run: modal, owned by the window, with the
+    // product's caption. Returns the pressed button's id.
+    int AppMessageBox(const char* text, UINT style);
+
+    OperationMode GetOperationMode() const;
+    // The fields show `mode` afterwards; callers set the radio buttons first.
+    void SwitchOperationMode(OperationMode mode);
+    // Takes the PDF path that follows the executable's name on the command line.
+    bool TakeCommandLineFile();
+    void UpdatePermissionPasswordState();
+    void RepaintInputArea();
+    void SetUpMainWindow();
+
+    // The inputs that the close sequence saves, read from the controls.
+    LastInputs ReadLastInputs() const;
+
+    SettingsRecord& GetSettings() { return m_settings; }
+
+    // 1 while a protection run is under way; only the run writes it.
+    std::atomic<int> RunActive;
+    int InitDone;
+
+    // The settings file; empty for the one beside the executable.
+    std::string m_strSettingsPath;
+
+  protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnCancel() override;
+
+    // Steps that leave the window or the process's own state; tests replace them.
+    virtual void ShowAboutBox();
+    virtual void ShowOfferDialog();
+    virtual void ShowSettingsDialog();
+    virtual void RegisterExplorerVerb();
+    virtual std::string GetProcessCommandLine() const;
+
+    const MessageMap* GetMessageMap() const override;
+
+    // Fields that are not controls.
+    HICON m_hIcon;
+    CFont m_fontHeader;
+    CFont m_fontLink;
+    CImageList m_imgResults;
+    SettingsRecord m_settings;
+    ModeMemory m_modeMemory;
+    CBitmap m_bmpMenuCopy;
+    CBitmap m_bmpMenuPdf;
+    CBitmap m_bmpMenuFolder;
+    CBitmap m_bmpMenuCross;
+    CMenu m_menuList;
+    CMenu* m_pListPopup;
+    CWnd* m_pRadioSingleFile;
+    CWnd* m_pRadioFolder;
+    // The mode whose texts the fields show.
+    OperationMode m_fieldsMode;
+
+  public:
+    // Bound controls.
+    CxShadeButton m_btnProtect;
+    CEnhancedListCtrl m_listResults;
+    CxShadeButton m_btnClearList;
+    CStaticHyperLink m_linkHelp;
+    CStaticHyperLink m_linkAbout;
+    CxShadeButton m_btnSettings;
+    CProgressCtrl m_progress;
+    CxShadeButton m_btnBrowseSource;
+    CxShadeButton m_btnBrowseTarget;
+    CEdit m_editSource;
+    CEdit m_editTarget;
+    CEdit m_editPassword;
+    CxShadeButton m_btnOpenPdf;
+    CStatic m_staticSourceLabel;
+    CStatic m_staticTargetLabel;
+    CButton m_chkPreventCopy;
+    CButton m_chkPreventModify;
+    CButton m_chkPreventPrint;
+    CEdit m_editPermissionPassword;
+
+  protected:
+    // Routing.
+    bool OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    HBRUSH OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType);
+    LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+    LRESULT OnEraseBkgnd(WPARAM, LPARAM);
+    LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
+    bool OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT OnLinkClicked(WPARAM wParam, LPARAM lParam);
+    void OnProtectPdf();
+    void OnSettings();
+    void OnModeSingleFile();
+    void OnModeFolder();
+    void OnModeSingleFileLabel();
+    void OnModeFolderLabel();
+    void OnBrowseSource();
+    void OnBrowseTarget();
+    void OnRestrictionChanged();
+    void OnPreventCopyLabel();
+    void OnPreventModifyLabel();
+    void OnPreventPrintLabel();
+    void OnOpenPasswordChange();
+
+  private:
+    void SelectModeButtons(OperationMode mode);
+    // Labels, source and target texts, browse tooltips and the repaint of one mode.
+    void ShowModeTexts(OperationMode mode, const ModeTexts& texts);
+    void ToggleRestriction(CButton& box);
+    void SetUpShadeButtons();
+    void SetUpLinks();
+    void SetUpMenuPictures();
+    void RestoreLastInputs();
+    std::string ReadField(const CWnd& field, int bufferBytes) const;
+};

@@ -1,0 +1,234 @@
+// The main window's inputs: the operation mode with its remembered texts, browsing, drops, the
+// command-line file and the coupling of the password fields with the restrictions.
+#include "dunmere_dlg.h"
+
+#include <shellapi.h>
+
+#include "app_texts.h"
+#include "file_dialog.h"
+#include "file_system.h"
+#include "resource.h"
+
+namespace
+{
+// The memories hold 4,999 characters; a field read for a run or a target rule, 999.
+constexpr int kMemoryFieldBytes = 5000;
+constexpr int kFieldBytes = 1000;
+constexpr int kDropPathBytes = 520;
+constexpr DWORD kOpenPdfFlags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON;
+} // namespace
+
+OperationMode CDunmereDlg::GetOperationMode() const
+{
+    const bool bFolder = m_pRadioFolder && m_pRadioFolder->SendMessage(BM_GETCHECK) == BST_CHECKED;
+    return bFolder ? OperationMode::Folder : OperationMode::SingleFile;
+}
+
+void CDunmereDlg::SelectModeButtons(OperationMode mode)
+{
+    const bool bFolder = mode == OperationMode::Folder;
+    m_pRadioSingleFile->SendMessage(BM_SETCHECK, bFolder ? BST_UNCHECKED : BST_CHECKED);
+    m_pRadioFolder->SendMessage(BM_SETCHECK, bFolder ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CDunmereDlg::SwitchOperationMode(OperationMode mode)
+{
+    if (mode == m_fieldsMode)
+        return;
+    ModeTexts current;
+    current.strSource = ReadField(m_editSource, kMemoryFieldBytes);
+    current.strTarget = ReadField(m_editTarget, kMemoryFieldBytes);
+    ShowModeTexts(mode, SwitchModeTexts(m_modeMemory, m_fieldsMode, current, mode));
+}
+
+void CDunmereDlg::ShowModeTexts(OperationMode mode, const ModeTexts& texts)
+{
+    const ModeLabels& labels = LabelsFor(mode);
+    m_staticSourceLabel.SetWindowText(labels.source);
+    m_staticTargetLabel.SetWindowText(labels.target);
+    m_editSource.SetWindowText(texts.strSource.c_str());
+    m_editTarget.SetWindowText(texts.strTarget.c_str());
+    m_btnBrowseSource.SetTipTexts(labels.sourceTip, "");
+    m_btnBrowseTarget.SetTipTexts(labels.targetTip, "");
+    m_fieldsMode = mode;
+    RepaintInputArea();
+}
+
+void CDunmereDlg::RepaintInputArea()
+{
+    // The labels are drawn transparently, so the picture behind them has to be drawn again
+    // before a new text, or the old one shows through.
+    RECT rect;
+    m_staticSourceLabel.GetWindowRect(&rect);
+    POINT topLeft = {rect.left, rect.top};
+    POINT bottomRight = {rect.right, rect.bottom};
+    ScreenToClient(&topLeft);
+    ScreenToClient(&bottomRight);
+    rect = {topLeft.x - 30, topLeft.y - 30, bottomRight.x + 10, bottomRight.y + 100};
+    InvalidateRect(&rect, TRUE);
+    UpdateWindow();
+}
+
+void CDunmereDlg::OnModeSingleFile()
+{
+    SwitchOperationMode(OperationMode::SingleFile);
+}
+
+void CDunmereDlg::OnModeFolder()
+{
+    SwitchOperationMode(OperationMode::Folder);
+}
+
+void CDunmereDlg::OnModeSingleFileLabel()
+{
+    SelectModeButtons(OperationMode::SingleFile);
+    SwitchOperationMode(OperationMode::SingleFile);
+}
+
+void CDunmereDlg::OnModeFolderLabel()
+{
+    SelectModeButtons(OperationMode::Folder);
+    SwitchOperationMode(OperationMode::Folder);
+}
+
+void CDunmereDlg::OnBrowseSource()
+{
+    if (GetOperationMode() == OperationMode::SingleFile)
+    {
+        CFileDialog dialog(TRUE, nullptr, nullptr, kOpenPdfFlags, kPdfFileFilter, this, 0, TRUE);
+        if (dialog.DoModal() != IDOK)
+            return;
+        const std::string path = dialog.GetPathName();
+        m_editSource.SetWindowText(path.c_str());
+        if (auto target =
+                DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix))
+            m_editTarget.SetWindowText(target->c_str());
+        return;
+    }
+    char folder[MAX_PATH] = "";
+    if (!BrowseForFolder(m_hWnd, kTitleSourceFolder, 0, folder))
+        return;
+    const std::string text = FolderFieldText(folder);
+    m_editSource.SetWindowText(text.c_str());
+    m_editTarget.SetWindowText(text.c_str());
+}
+
+void CDunmereDlg::OnBrowseTarget()
+{
+    char folder[MAX_PATH] = "";
+    if (!BrowseForFolder(m_hWnd, kTitleTargetFolder, 0, folder))
+        return;
+    const std::string target =
+        TargetForPickedFolder(folder, GetOperationMode(), ReadField(m_editSource, kFieldBytes));
+    m_editTarget.SetWindowText(target.c_str());
+}
+
+LRESULT CDunmereDlg::OnDropFiles(WPARAM wParam, LPARAM)
+{
+    HDROP hDrop = reinterpret_cast<HDROP>(wParam);
+    char path[kDropPathBytes] = "";
+    const bool bTaken = RunActive == 0 && DragQueryFileA(hDrop, 0, path, sizeof path) > 0;
+    DragFinish(hDrop);
+    if (!bTaken)
+        return 0;
+
+    const DropKind kind = ClassifyDroppedPath(path, FolderExists(path));
+    switch (kind)
+    {
+    case DropKind::Folder:
+    {
+        SelectModeButtons(OperationMode::Folder);
+        SwitchOperationMode(OperationMode::Folder);
+        const std::string text = FolderFieldText(path);
+        m_editSource.SetWindowText(text.c_str());
+        m_editTarget.SetWindowText(text.c_str());
+        break;
+    }
+    case DropKind::NoExtension:
+    case DropKind::NotPdf:
+        m_editSource.SetWindowText(DropRejectionText(kind));
+        break;
+    case DropKind::NoFolder:
+    case DropKind::PdfFile:
+        SelectModeButtons(OperationMode::SingleFile);
+        SwitchOperationMode(OperationMode::SingleFile);
+        if (kind == DropKind::NoFolder)
+        {
+            m_editSource.SetWindowText(DropRejectionText(kind));
+            break;
+        }
+        m_editSource.SetWindowText(path);
+        if (auto target =
+                DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix))
+            m_editTarget.SetWindowText(target->c_str());
+        break;
+    }
+    return 0;
+}
+
+bool CDunmereDlg::TakeCommandLineFile()
+{
+    const auto argument = CommandLineArgument(GetProcessCommandLine());
+    if (!argument)
+        return false;
+    // An argument that names nothing is taken as it stands; the run then reports it missing.
+    std::string path = *argument;
+    char longPath[kFieldBytes];
+    const DWORD length = GetLongPathNameA(argument->c_str(), longPath, sizeof longPath);
+    if (length > 0 && length < sizeof longPath)
+        path = longPath;
+
+    const auto target =
+        DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix);
+    if (!target)
+        return false;
+    if (GetOperationMode() == OperationMode::Folder)
+    {
+        SelectModeButtons(OperationMode::SingleFile);
+        SwitchOperationMode(OperationMode::SingleFile);
+    }
+    m_editSource.SetWindowText(path.c_str());
+    m_editTarget.SetWindowText(target->c_str());
+    m_editPassword.SetWindowText("");
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_editPassword.m_hWnd), TRUE);
+    return true;
+}
+
+void CDunmereDlg::UpdatePermissionPasswordState()
+{
+    const bool bAnyRestriction = m_chkPreventCopy.GetCheck() == BST_CHECKED ||
+                                 m_chkPreventModify.GetCheck() == BST_CHECKED ||
+                                 m_chkPreventPrint.GetCheck() == BST_CHECKED;
+    m_editPermissionPassword.EnableWindow(bAnyRestriction ? TRUE : FALSE);
+}
+
+void CDunmereDlg::OnRestrictionChanged()
+{
+    UpdatePermissionPasswordState();
+}
+
+void CDunmereDlg::ToggleRestriction(CButton& box)
+{
+    box.SetCheck(box.GetCheck() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+    UpdatePermissionPasswordState();
+}
+
+void CDunmereDlg::OnPreventCopyLabel()
+{
+    ToggleRestriction(m_chkPreventCopy);
+}
+
+void CDunmereDlg::OnPreventModifyLabel()
+{
+    ToggleRestriction(m_chkPreventModify);
+}
+
+void CDunmereDlg::OnPreventPrintLabel()
+{
+    ToggleRestriction(m_chkPreventPrint);
+}
+
+void CDunmereDlg::OnOpenPasswordChange()
+{
+    m_editPermissionPassword.SetWindowText(ReadField(m_editPassword, kMemoryFieldBytes).c_str());
+}

@@ -1,0 +1,193 @@
+// The main window's one-time set-up and its painting rules.
+#include "dunmere_dlg.h"
+
+#include "app_texts.h"
+#include "resource.h"
+#include "results_list_setup.h"
+
+namespace
+{
+// Labels whose text stands directly on the background picture.
+constexpr int kTransparentLabels[] = {
+    IDC_OPEN_PASSWORD_LABEL,    IDC_PERMISSION_PASSWORD_LABEL,
+    IDC_RESTRICT_LABEL,         IDC_OPERATION_LABEL,
+    IDC_SOURCE_LABEL,           IDC_TARGET_LABEL,
+    IDC_MODE_SINGLE_FILE_LABEL, IDC_MODE_FOLDER_LABEL,
+    IDC_PREVENT_COPY_LABEL,     IDC_PREVENT_PRINT_LABEL,
+    IDC_PREVENT_MODIFY_LABEL,
+};
+
+constexpr COLORREF kLabelColour = RGB(0, 0, 0);
+constexpr COLORREF kLabelHoverColour = RGB(255, 0, 0);
+
+struct ShadeButtonLook
+{
+    CxShadeButton CDunmereDlg::*button;
+    LONG fontHeight; // 0: the button keeps the dialog's font
+    LONG fontWeight;
+    const char* tip;
+    UINT iconNormal;
+    UINT iconDisabled;
+    UINT iconHover;
+    int iconOffset;
+};
+
+const ShadeButtonLook kShadeButtons[] = {
+    {&CDunmereDlg::m_btnProtect, 15, 800, kTipProtect, IDI_PROTECT_NORMAL, IDI_PROTECT_DISABLED,
+     IDI_PROTECT_HOVER, 10},
+    {&CDunmereDlg::m_btnOpenPdf, 12, 600, kTipOpenPdf, IDI_OPEN_NORMAL, IDI_OPEN_DISABLED,
+     IDI_OPEN_HOVER, 2},
+    {&CDunmereDlg::m_btnClearList, 12, 600, kTipClearList, IDI_CLEAR_NORMAL, IDI_CLEAR_DISABLED,
+     IDI_CLEAR_HOVER, 2},
+    {&CDunmereDlg::m_btnSettings, 12, 600, kTipSettings, IDI_SETTINGS_NORMAL, IDI_SETTINGS_DISABLED,
+     IDI_SETTINGS_HOVER, 6},
+    {&CDunmereDlg::m_btnBrowseSource, 0, 0, kTipBrowseSourceSingleFile, IDI_BROWSE_NORMAL,
+     IDI_BROWSE_DISABLED, IDI_BROWSE_HOVER, 4},
+    {&CDunmereDlg::m_btnBrowseTarget, 0, 0, kTipBrowseTargetSingleFile, IDI_BROWSE_NORMAL,
+     IDI_BROWSE_DISABLED, IDI_BROWSE_HOVER, 4},
+};
+
+struct MenuPicture
+{
+    CBitmap CDunmereDlg::*bitmap;
+    UINT commands[6];
+};
+
+// A restored text of one character is taken as nothing.
+bool IsRestorable(const std::string& text)
+{
+    return text.size() > 1;
+}
+
+std::string UserGuidePath()
+{
+    char path[MAX_PATH] = "";
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length < sizeof path ? length : 0);
+    const size_t slash = folder.find_last_of('\\');
+    folder.erase(slash == std::string::npos ? 0 : slash + 1);
+    return folder + kUserGuideFileName;
+}
+} // namespace
+
+void CDunmereDlg::SetUpMainWindow()
+{
+    SetUpResultsList(m_listResults, m_fontHeader, m_imgResults);
+
+    m_pRadioSingleFile = GetDlgItem(IDC_MODE_SINGLE_FILE);
+    m_pRadioFolder = GetDlgItem(IDC_MODE_FOLDER);
+
+    m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(1, 100));
+
+    SetUpMenuPictures();
+    SetUpLinks();
+    SetUpShadeButtons();
+
+    m_btnOpenPdf.EnableWindow(FALSE);
+    m_btnClearList.EnableWindow(FALSE);
+
+    SetWindowText(kAppCaption);
+
+    m_modeMemory.Clear();
+    m_editSource.SetWindowText("");
+    m_editTarget.SetWindowText("");
+
+    const OperationMode startMode =
+        m_settings.bFolderMode == 0 ? OperationMode::SingleFile : OperationMode::Folder;
+    SelectModeButtons(startMode);
+    ShowModeTexts(startMode, {LabelsFor(startMode).placeholder, ""});
+
+    RestoreLastInputs();
+}
+
+void CDunmereDlg::SetUpMenuPictures()
+{
+    static const MenuPicture pictures[] = {
+        {&CDunmereDlg::m_bmpMenuCopy,
+         {IDM_COPY_ENTIRE_ROW, IDM_COPY_FILE_NAME, IDM_COPY_PDF_VERSION, IDM_COPY_ENCRYPTION,
+          IDM_COPY_TARGET_FILE, IDM_COPY_STATUS}},
+        {&CDunmereDlg::m_bmpMenuPdf, {IDM_OPEN_SOURCE_PDF, IDM_OPEN_TARGET_PDF}},
+        {&CDunmereDlg::m_bmpMenuFolder, {IDM_OPEN_SOURCE_FOLDER, IDM_OPEN_TARGET_FOLDER}},
+        {&CDunmereDlg::m_bmpMenuCross, {IDM_REMOVE_FROM_LIST, IDM_CLEAR_ENTIRE_LIST}},
+    };
+    static const UINT bitmapIds[] = {IDB_MENU_COPY, IDB_MENU_PDF, IDB_MENU_FOLDER, IDB_MENU_CROSS};
+
+    m_menuList.LoadMenu(IDR_LIST_MENU);
+    m_pListPopup = m_menuList.m_hMenu ? m_menuList.GetSubMenu(0) : nullptr;
+    for (size_t i = 0; i < sizeof pictures / sizeof pictures[0]; ++i)
+        (this->*pictures[i].bitmap).LoadBitmap(bitmapIds[i]);
+    if (!m_pListPopup)
+        return;
+    for (const MenuPicture& picture : pictures)
+    {
+        HBITMAP hBitmap = this->*picture.bitmap;
+        for (UINT command : picture.commands)
+            if (command)
+                m_pListPopup->SetMenuItemBitmaps(command, MF_BYCOMMAND, hBitmap, hBitmap);
+    }
+}
+
+void CDunmereDlg::SetUpLinks()
+{
+    m_fontLink.CreateFont(14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                          DEFAULT_PITCH | FF_DONTCARE, kLinkFontFace);
+    m_linkHelp.SetLinkUrl(UserGuidePath().c_str());
+    m_linkHelp.m_bTipEnabled = 1;
+    m_linkHelp.SetLinkTipText(kTipHelpLink);
+    m_linkHelp.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLink)),
+                           TRUE);
+    m_linkAbout.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLink)),
+                            TRUE);
+    m_linkAbout.m_bNotifyParent = 1;
+}
+
+void CDunmereDlg::SetUpShadeButtons()
+{
+    for (const ShadeButtonLook& look : kShadeButtons)
+    {
+        CxShadeButton& button = this->*look.button;
+        if (look.fontHeight)
+            button.SetLabelFont(kButtonFontFace, look.fontHeight, look.fontWeight, 0, 0);
+        button.SetTipTexts(look.tip, "");
+        button.BuildShadeImages();
+        button.m_clrLabel = kLabelColour;
+        button.m_clrLabelHover = kLabelHoverColour;
+        button.LoadButtonIcons(look.iconNormal, look.iconDisabled, look.iconHover, look.iconOffset);
+    }
+}
+
+void CDunmereDlg::RestoreLastInputs()
+{
+    if (IsRestorable(m_settings.strSourceFile))
+        m_editSource.SetWindowText(m_settings.strSourceFile.c_str());
+    if (IsRestorable(m_settings.strTargetFile))
+        m_editTarget.SetWindowText(m_settings.strTargetFile.c_str());
+    if (IsRestorable(m_settings.strPassword))
+        m_editPassword.SetWindowText(m_settings.strPassword.c_str());
+    if (IsRestorable(m_settings.strPermissionPassword))
+        m_editPermissionPassword.SetWindowText(m_settings.strPermissionPassword.c_str());
+
+    m_chkPreventCopy.SetCheck(m_settings.bPreventCopy ? BST_CHECKED : BST_UNCHECKED);
+    m_chkPreventModify.SetCheck(m_settings.bPreventModify ? BST_CHECKED : BST_UNCHECKED);
+    m_chkPreventPrint.SetCheck(m_settings.bPreventPrint ? BST_CHECKED : BST_UNCHECKED);
+    UpdatePermissionPasswordState();
+}
+
+HBRUSH CDunmereDlg::OnCtlColorLabels(HDC hDC, HWND hCtl, UINT)
+{
+    const int id = ::GetDlgCtrlID(hCtl);
+    for (int label : kTransparentLabels)
+        if (id == label)
+        {
+            SetBkMode(hDC, TRANSPARENT);
+            return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+        }
+    return nullptr;
+}
+
+LRESULT CDunmereDlg::OnEraseBkgnd(WPARAM, LPARAM)
+{
+    // The background picture covers the whole client area.
+    return TRUE;
+}

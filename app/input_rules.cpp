@@ -1,0 +1,178 @@
+#include "input_rules.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "app_texts.h"
+
+namespace
+{
+// A window field is read into 1,000 bytes; the memories hold 5,000.
+constexpr size_t kFieldBytes = 1000;
+constexpr size_t kMemoryMaxChars = 4999;
+
+const char* kWhiteSpace = " \t\n\v\f\r";
+
+std::string Trim(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string::npos)
+        return std::string();
+    const size_t last = text.find_last_not_of(kWhiteSpace);
+    return text.substr(first, last - first + 1);
+}
+
+std::string ToLowerAscii(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+std::string Clip(const std::string& text, size_t maxChars)
+{
+    return text.size() > maxChars ? text.substr(0, maxChars) : text;
+}
+} // namespace
+
+std::optional<std::string> DeriveTargetPath(const std::string& source, int bTargetSetSuffix,
+                                            const std::string& strTargetSuffix)
+{
+    std::string path = source;
+    const size_t slash = path.find_last_of('\\');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const size_t dot = path.find_last_of('.');
+    if (dot != std::string::npos && dot >= nameStart)
+        path.erase(dot);
+    if (slash == std::string::npos)
+        return std::nullopt;
+
+    const std::string folder = path.substr(0, slash);
+    const std::string base = path.substr(slash + 1);
+    std::vector<char> buffer(folder.size() + base.size() + strTargetSuffix.size() + 16);
+    if (bTargetSetSuffix)
+        std::snprintf(buffer.data(), buffer.size(), kTargetWithSuffixFormat, folder.c_str(),
+                      base.c_str(), strTargetSuffix.c_str());
+    else
+        std::snprintf(buffer.data(), buffer.size(), kTargetFormat, folder.c_str(), base.c_str());
+    std::string target = buffer.data();
+    // A longer name would be cut when the field is read back for a run.
+    if (target.size() >= kFieldBytes)
+        return std::nullopt;
+    return target;
+}
+
+std::optional<std::string> CommandLineArgument(const std::string& commandLine)
+{
+    // The program's name ends at its closing quote when quoted; otherwise at the first blank
+    // after ".exe", found in any letter case. The argument keeps the original letters.
+    size_t nameEnd;
+    if (!commandLine.empty() && commandLine[0] == '"')
+    {
+        nameEnd = commandLine.find('"', 1);
+        if (nameEnd == std::string::npos)
+            return std::nullopt;
+        ++nameEnd;
+    }
+    else
+    {
+        const size_t exe = ToLowerAscii(commandLine).find(".exe");
+        if (exe == std::string::npos)
+            return std::nullopt;
+        nameEnd = commandLine.find(' ', exe);
+        if (nameEnd == std::string::npos)
+            return std::nullopt;
+    }
+
+    std::string rest = Trim(commandLine.substr(nameEnd));
+    if (rest.empty())
+        return std::nullopt;
+    std::string unquoted;
+    for (char c : rest)
+        if (c != '"' && c != '\'')
+            unquoted += c;
+    unquoted = Trim(unquoted);
+    if (unquoted.empty())
+        return std::nullopt;
+    return unquoted;
+}
+
+ModeTexts SwitchModeTexts(ModeMemory& memory, OperationMode leaving, const ModeTexts& current,
+                          OperationMode entering)
+{
+    ModeTexts& left = memory.For(leaving);
+    left.strSource = Clip(current.strSource, kMemoryMaxChars);
+    left.strTarget = Clip(current.strTarget, kMemoryMaxChars);
+
+    const ModeTexts& remembered = memory.For(entering);
+    ModeTexts shown;
+    shown.strSource =
+        remembered.strSource.empty() ? LabelsFor(entering).placeholder : remembered.strSource;
+    shown.strTarget = remembered.strTarget;
+    return shown;
+}
+
+const ModeLabels& LabelsFor(OperationMode mode)
+{
+    static const ModeLabels singleFile = {kLabelSourceSingleFile, kLabelTargetSingleFile,
+                                          kPlaceholderSingleFile, kTipBrowseSourceSingleFile,
+                                          kTipBrowseTargetSingleFile};
+    static const ModeLabels folder = {kLabelSourceFolder, kLabelTargetFolder, kPlaceholderFolder,
+                                      kTipBrowseSourceFolder, kTipBrowseTargetFolder};
+    return mode == OperationMode::Folder ? folder : singleFile;
+}
+
+DropKind ClassifyDroppedPath(const std::string& path, bool bIsFolder)
+{
+    if (bIsFolder)
+        return DropKind::Folder;
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos)
+        return DropKind::NoExtension;
+    const std::string extension = path.substr(dot);
+    if (extension.size() != std::strlen(kPdfExtension) ||
+        ToLowerAscii(extension) != ToLowerAscii(kPdfExtension))
+        return DropKind::NotPdf;
+    if (path.find('\\') == std::string::npos)
+        return DropKind::NoFolder;
+    return DropKind::PdfFile;
+}
+
+const char* DropRejectionText(DropKind kind)
+{
+    switch (kind)
+    {
+    case DropKind::NoExtension:
+        return kDropNoExtension;
+    case DropKind::NotPdf:
+        return kDropNotPdf;
+    case DropKind::NoFolder:
+        return kDropNoFolder;
+    case DropKind::Folder:
+    case DropKind::PdfFile:
+        break;
+    }
+    return nullptr;
+}
+
+std::string FolderFieldText(const std::string& folder)
+{
+    return folder.size() > 3 ? folder + '\\' : folder;
+}
+
+std::string TargetForPickedFolder(const std::string& folder, OperationMode mode,
+                                  const std::string& source)
+{
+    std::string target = FolderFieldText(folder);
+    if (mode == OperationMode::SingleFile)
+    {
+        const std::string read = Clip(source, kFieldBytes - 1);
+        const size_t slash = read.find_last_of('\\');
+        if (slash != std::string::npos)
+            target += read.substr(slash + 1);
+    }
+    return target;
+}
