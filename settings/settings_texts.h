@@ -76,3 +76,21 @@ constexpr const char* kMsgSaved = "Successfully saved all your changed Settings"
 constexpr const char* kMsgSaveFailed =
     "Failed to save one or more settings. Please make sure Settings***.db file is not opened "
     "by another application or try running this application as Administrator";
+
+// The settings dialog: its encryption-type entries, in the order of their stored values (the
+// two blanks before each parenthesis belong to the labels), button and link texts, and the
+// question before changes are discarded.
+constexpr const char* kEncryptionTypeLabels[] = {
+    "128-bit RC4  (PDF v1.5 - Adobe 6+)",
+    "128-bit AES  (PDF v1.6 - Adobe 7+)",
+    "256-bit AES  (PDF v1.7 - Adobe 8+)",
+};
+constexpr const char* kSettingsButtonFontFace = "MS Shell Dlg";
+constexpr const char* kTipSaveSettings = "Save the changes you have made to Settings";
+constexpr const char* kTipCloseSettings = "Close it without saving any changes";
+constexpr const char* kSettingsHelpLinkText = "Need Help?";
+constexpr const char* kTipSettingsHelpLink = "Find more details about each of these options...";
+// Appended to the user guide's address to open it at its settings section.
+constexpr const char* kUserGuideSettingsSection = "#settings";
+constexpr const char* kMsgCloseWithoutSaving =
+    "Are you sure you want to close without saving any changes?";

@@ -1,0 +1,260 @@
+#include "settings_dlg.h"
+
+#include <vector>
+
+#include "context_menu.h"
+#include "message_box.h"
+#include "resource.h"
+#include "settings_store.h"
+#include "settings_texts.h"
+
+namespace
+{
+constexpr LONG kButtonFontHeight = 12;
+constexpr LONG kButtonFontWeight = 800;
+constexpr int kButtonIconOffset = 10;
+constexpr COLORREF kButtonLabel = RGB(0, 0, 0);
+constexpr COLORREF kButtonLabelHover = RGB(255, 0, 0);
+constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+constexpr COLORREF kLinkHoverColour = RGB(255, 0, 0);
+
+// The labels that stand on the background picture.
+constexpr int kTransparentLabels[] = {IDC_SET_SUFFIX_LABEL, IDC_ENCRYPTION_LABEL,
+                                      IDC_IGNORE_SUFFIX_FILES_LABEL, IDC_REMEMBER_PASSWORDS_LABEL,
+                                      IDC_ENABLE_MENU_LABEL};
+
+int Ticked(const CButton& box)
+{
+    return box.GetCheck() == BST_CHECKED ? 1 : 0;
+}
+
+void Tick(CButton& box, int bTicked)
+{
+    box.SetCheck(bTicked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Toggle(CButton& box)
+{
+    Tick(box, !Ticked(box));
+}
+} // namespace
+
+SettingsDlg::SettingsDlg(CWnd* pParent) : CDialogEx(IDD_SETTINGS, pParent), m_bChanged(0)
+{
+}
+
+SettingsDlg::~SettingsDlg() = default;
+
+void SettingsDlg::SetUserGuideAddress(const std::string& address)
+{
+    m_strHelpUrl = address.empty() ? address : address + kUserGuideSettingsSection;
+}
+
+void SettingsDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialogEx::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SUFFIX, m_editSuffix);
+    DDX_Control(pDX, IDOK, m_btnSave);
+    DDX_Control(pDX, IDCANCEL, m_btnClose);
+    DDX_Control(pDX, IDC_SET_SUFFIX, m_chkSetSuffix);
+    DDX_Control(pDX, IDC_SETTINGS_HELP_LINK, m_linkHelp);
+    DDX_Control(pDX, IDC_IGNORE_SUFFIX_FILES, m_chkIgnoreSuffixFiles);
+    DDX_Control(pDX, IDC_REMEMBER_PASSWORDS, m_chkRememberPassword);
+    DDX_Control(pDX, IDC_SET_SUFFIX_LABEL, m_staticSetSuffix);
+    DDX_Control(pDX, IDC_ENCRYPTION_LABEL, m_staticEncryption);
+    DDX_Control(pDX, IDC_ENABLE_MENU, m_chkEnableMenu);
+    DDX_Control(pDX, IDC_ENCRYPTION_TYPE, m_comboEncryption);
+}
+
+void SettingsDlg::SetUpButton(CxShadeButton& button, const char* tip, UINT iconNormal,
+                              UINT iconDisabled, UINT iconHover)
+{
+    button.SetLabelFont(kSettingsButtonFontFace, kButtonFontHeight, kButtonFontWeight, 0, 0);
+    button.SetTipTexts(tip, "");
+    button.BuildShadeImages();
+    button.m_clrLabel = kButtonLabel;
+    button.m_clrLabelHover = kButtonLabelHover;
+    button.LoadButtonIcons(iconNormal, iconDisabled, iconHover, kButtonIconOffset);
+}
+
+BOOL SettingsDlg::OnInitDialog()
+{
+    CDialogEx::OnInitDialog();
+
+    SetUpButton(m_btnSave, kTipSaveSettings, IDI_SAVE_NORMAL, IDI_SAVE_DISABLED, IDI_SAVE_HOVER);
+    SetUpButton(m_btnClose, kTipCloseSettings, IDI_CLOSE_NORMAL, IDI_CLOSE_DISABLED,
+                IDI_CLOSE_HOVER);
+
+    m_comboEncryption.ResetContent();
+    for (const char* label : kEncryptionTypeLabels)
+        m_comboEncryption.AddString(label);
+    m_comboEncryption.SetCurSel(2);
+
+    m_linkHelp.SetWindowText(kSettingsHelpLinkText);
+    m_linkHelp.SetLinkUrl(m_strHelpUrl.c_str());
+    m_linkHelp.m_bTipEnabled = 1;
+    m_linkHelp.m_clrLink = kLinkColour;
+    m_linkHelp.m_clrLinkHover = kLinkHoverColour;
+    m_linkHelp.SetLinkTipText(kTipSettingsHelpLink);
+
+    Tick(m_chkSetSuffix, m_settings.bTargetSetSuffix);
+    Tick(m_chkIgnoreSuffixFiles, m_settings.bIgnoreSuffixFiles);
+    Tick(m_chkRememberPassword, m_settings.bRememberPassword);
+    Tick(m_chkEnableMenu, m_settings.bEnableMenu);
+    // The record's text may be as long as the field shows; the store clips beyond that.
+    m_editSuffix.SetLimitText(static_cast<UINT>(kSettingsTextMaxChars));
+    m_editSuffix.SetWindowText(m_settings.strTargetSuffix.c_str());
+    // A stored value outside the list leaves no entry selected.
+    m_comboEncryption.SetCurSel(m_settings.bEncryptionType);
+    EnableSuffixField();
+
+    // Filling the controls above is not a change of the user's.
+    m_bChanged = 0;
+    m_btnSave.SetFocus();
+    return FALSE;
+}
+
+void SettingsDlg::EnableSuffixField()
+{
+    m_editSuffix.EnableWindow(Ticked(m_chkSetSuffix) ? TRUE : FALSE);
+}
+
+std::string SettingsDlg::ReadSuffix() const
+{
+    std::vector<char> text(static_cast<size_t>(m_editSuffix.GetWindowTextLength()) + 1);
+    m_editSuffix.GetWindowText(text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+void SettingsDlg::MarkChanged()
+{
+    m_bChanged = 1;
+}
+
+void SettingsDlg::OnSetSuffix()
+{
+    EnableSuffixField();
+    MarkChanged();
+}
+
+void SettingsDlg::OnSetSuffixLabel()
+{
+    Toggle(m_chkSetSuffix);
+    OnSetSuffix();
+}
+
+void SettingsDlg::OnIgnoreSuffixFilesLabel()
+{
+    Toggle(m_chkIgnoreSuffixFiles);
+    MarkChanged();
+}
+
+void SettingsDlg::OnRememberPasswordLabel()
+{
+    Toggle(m_chkRememberPassword);
+    MarkChanged();
+}
+
+void SettingsDlg::OnEnableMenuLabel()
+{
+    Toggle(m_chkEnableMenu);
+    MarkChanged();
+}
+
+void SettingsDlg::ApplyContextMenuOption(int bEnableMenu)
+{
+    if (bEnableMenu)
+        RegisterContextMenu();
+    else
+        UnregisterContextMenu();
+}
+
+void SettingsDlg::OnSave()
+{
+    SettingsDialogValues values;
+    values.bTargetSetSuffix = Ticked(m_chkSetSuffix);
+    values.bIgnoreSuffixFiles = Ticked(m_chkIgnoreSuffixFiles);
+    values.bEnableMenu = Ticked(m_chkEnableMenu);
+    values.bRememberPassword = Ticked(m_chkRememberPassword);
+    values.nEncryptionIndex = m_comboEncryption.GetCurSel();
+    values.strTargetSuffix = ReadSuffix();
+
+    bool bEnableMenuWritten = false;
+    const SettingsSaveOutcome outcome =
+        m_strSettingsPath.empty()
+            ? SaveDialogSettings(m_settings, values, bEnableMenuWritten)
+            : SaveDialogSettings(m_strSettingsPath, m_settings, values, bEnableMenuWritten);
+    // The verb follows the stored option, also when a later option failed to be written.
+    if (bEnableMenuWritten)
+        ApplyContextMenuOption(m_settings.bEnableMenu);
+
+    switch (outcome)
+    {
+    case SettingsSaveOutcome::OpenFailed:
+    case SettingsSaveOutcome::FileMissing:
+        // Nothing was written: the user keeps the values to try again.
+        ShowSettingsSaveOutcome(m_hWnd, outcome);
+        return;
+    case SettingsSaveOutcome::Saved:
+        m_bChanged = 0;
+        break;
+    case SettingsSaveOutcome::Failed:
+        break;
+    }
+    ShowSettingsSaveOutcome(m_hWnd, outcome);
+    OnOK();
+}
+
+void SettingsDlg::OnClose()
+{
+    if (m_bChanged && AfxMessageBoxEx(m_hWnd, kMsgCloseWithoutSaving, kSettingsCaption,
+                                      MB_YESNO | MB_ICONWARNING) != IDYES)
+        return;
+    OnCancel();
+}
+
+LRESULT SettingsDlg::OnEraseBkgnd(WPARAM, LPARAM)
+{
+    // The background picture covers the whole dialog.
+    return TRUE;
+}
+
+HBRUSH SettingsDlg::OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType)
+{
+    if (ctlType != CTLCOLOR_STATIC)
+        return nullptr;
+    const int id = ::GetDlgCtrlID(hCtl);
+    for (int label : kTransparentLabels)
+    {
+        if (id == label)
+        {
+            ::SetBkMode(hDC, TRANSPARENT);
+            return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+        }
+    }
+    return nullptr;
+}
+
+const MessageMap* SettingsDlg::GetMessageMap() const
+{
+    static const MessageEntry entries[] = {
+        OnCommand<&SettingsDlg::OnSave>(IDOK),
+        OnCommand<&SettingsDlg::OnClose>(IDCANCEL),
+        OnCommand<&SettingsDlg::OnSetSuffix>(IDC_SET_SUFFIX),
+        OnCommand<&SettingsDlg::OnSetSuffixLabel>(IDC_SET_SUFFIX_LABEL),
+        OnCommand<&SettingsDlg::MarkChanged>(IDC_IGNORE_SUFFIX_FILES),
+        OnCommand<&SettingsDlg::OnIgnoreSuffixFilesLabel>(IDC_IGNORE_SUFFIX_FILES_LABEL),
+        OnCommand<&SettingsDlg::MarkChanged>(IDC_REMEMBER_PASSWORDS),
+        OnCommand<&SettingsDlg::OnRememberPasswordLabel>(IDC_REMEMBER_PASSWORDS_LABEL),
+        OnCommand<&SettingsDlg::MarkChanged>(IDC_ENABLE_MENU),
+        OnCommand<&SettingsDlg::OnEnableMenuLabel>(IDC_ENABLE_MENU_LABEL),
+        OnCommand<&SettingsDlg::MarkChanged>(IDC_SUFFIX, EN_CHANGE),
+        // A new encryption type is a change like any other, so Close asks before losing it.
+        OnCommand<&SettingsDlg::MarkChanged>(IDC_ENCRYPTION_TYPE, CBN_SELCHANGE),
+        OnCommand<&SettingsDlg::MarkChanged>(IDC_ENCRYPTION_TYPE, CBN_EDITCHANGE),
+        OnMessage<&SettingsDlg::OnEraseBkgnd>(WM_ERASEBKGND),
+        OnCtlColor<&SettingsDlg::OnCtlColorLabels>(),
+    };
+    static const MessageMap map(CDialogEx::GetMessageMap(), entries);
+    return &map;
+}

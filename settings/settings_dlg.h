@@ -1,0 +1,76 @@
+#pragma once
+
+// The settings dialog: shows the record's options each time it opens, marks itself changed
+// when the user touches an input, saves through the store and asks before discarding changes.
+// The main window keeps one for its whole lifetime; it carries the process's settings record.
+
+#include <windows.h>
+
+#include <string>
+
+#include "controls.h"
+#include "dialog.h"
+#include "settings_record.h"
+#include "shade_button.h"
+#include "static_hyperlink.h"
+
+class SettingsDlg : public CDialogEx
+{
+public:
+    explicit SettingsDlg(CWnd* pParent = nullptr);
+    ~SettingsDlg() override;
+
+    BOOL OnInitDialog() override;
+
+    // The user guide's address; the help link opens it at its settings section.
+    void SetUserGuideAddress(const std::string& address);
+
+    // The process's options: shown at each opening, changed only by Save.
+    SettingsRecord m_settings;
+    // The settings file; empty for the one beside the executable.
+    std::string m_strSettingsPath;
+
+    // 1 once the user touched an input since the dialog opened or last saved.
+    int m_bChanged;
+
+    // Bound controls.
+    CxShadeButton m_btnSave;
+    CxShadeButton m_btnClose;
+    CEdit m_editSuffix;
+    CStatic m_staticSetSuffix;
+    CButton m_chkSetSuffix;
+    CButton m_chkIgnoreSuffixFiles;
+    CButton m_chkRememberPassword;
+    CButton m_chkEnableMenu;
+    CComboBox m_comboEncryption;
+    CStaticHyperLink m_linkHelp;
+    CStatic m_staticEncryption;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // Writes or removes the Explorer verb once Save wrote a new context-menu option. Silent;
+    // tests replace it so that they never touch the registry.
+    virtual void ApplyContextMenuOption(int bEnableMenu);
+
+    const MessageMap* GetMessageMap() const override;
+
+    void OnSave();
+    void OnClose();
+    void OnSetSuffix();
+    void OnSetSuffixLabel();
+    void OnIgnoreSuffixFilesLabel();
+    void OnRememberPasswordLabel();
+    void OnEnableMenuLabel();
+    void MarkChanged();
+    LRESULT OnEraseBkgnd(WPARAM, LPARAM);
+    HBRUSH OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType);
+
+private:
+    void SetUpButton(CxShadeButton& button, const char* tip, UINT iconNormal, UINT iconDisabled,
+                     UINT iconHover);
+    void EnableSuffixField();
+    std::string ReadSuffix() const;
+
+    std::string m_strHelpUrl;
+};
