@@ -1,0 +1,21 @@
+#pragma once
+
+// The about box: the product's title, its edition and the version of the running program.
+
+#include <windows.h>
+
+#include <string>
+
+#include "dialog.h"
+
+class CAboutDlg : public CDialogEx
+{
+public:
+    explicit CAboutDlg(CWnd* pParent = nullptr);
+    ~CAboutDlg() override;
+
+    BOOL OnInitDialog() override;
+};
+
+// "Version a.b.c.d (64-bit)" from the module's version resource; empty when it has none.
+std::string ReadVersionText(HMODULE hModule);

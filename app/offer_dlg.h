@@ -1,0 +1,21 @@
+#pragma once
+
+// The offer shown once when the main window closes: one picture of another product of ours;
+// a click on it opens that product's page and ends the dialog.
+
+#include <windows.h>
+
+#include "dialog.h"
+
+class DlgOffer : public CDialogEx
+{
+public:
+    explicit DlgOffer(CWnd* pParent = nullptr);
+    ~DlgOffer() override;
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+
+    void OnPictureClicked();
+    bool OnSetCursor(WPARAM wParam, LPARAM lParam, LRESULT& result);
+};
