@@ -146,6 +146,26 @@ TEST_F(MainWindow, AboutBoxOpensForTheAboutEntryAndTheAboutLinkOnly)
     }
 }
 
+TEST_F(MainWindow, AClickOnTheAboutLinkOpensTheAboutBoxAndTheHelpLinkOpensTheGuide)
+{
+    const int before = w().m_nAboutShown;
+    w().Command(IDC_ABOUT_LINK, STN_CLICKED);
+    EXPECT_EQ(before + 1, w().m_nAboutShown);
+
+    const std::string& url = w().m_linkHelp.m_strUrl;
+    EXPECT_EQ(kUserGuideFileName, url.substr(url.find_last_of('\\') + 1));
+    EXPECT_EQ(1, w().m_linkHelp.m_bTipEnabled);
+    EXPECT_EQ(0, w().m_linkHelp.m_bNotifyParent);
+    // Both links show the window's bold link font, not the underlined one each made itself.
+    for (CStaticHyperLink* link : {&w().m_linkHelp, &w().m_linkAbout})
+    {
+        LOGFONTA font = {};
+        ::GetObjectA(link->GetFont(), sizeof font, &font);
+        EXPECT_EQ(FW_BOLD, font.lfWeight);
+        EXPECT_EQ(0, font.lfUnderline);
+    }
+}
+
 TEST_F(MainWindow, SettingsButtonOpensTheSettingsOnlyWhenNoRunIsActive)
 {
     const int before = w().m_nSettingsShown;
