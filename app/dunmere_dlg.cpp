@@ -3,9 +3,11 @@
 
 #include <cstdlib>
 
+#include "about_dlg.h"
 #include "app_texts.h"
 #include "context_menu.h"
 #include "message_box.h"
+#include "offer_dlg.h"
 #include "resource.h"
 #include "settings_store.h"
 #include "windows_version.h"
@@ -32,8 +34,9 @@ void EnableDebugPrivilege()
 
 CDunmereDlg::CDunmereDlg(CWnd* pParent)
     : CDialog(IDD_SEALWICK_DIALOG, pParent), RunActive(0), InitDone(0),
-      m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP))), m_pListPopup(nullptr),
-      m_pRadioSingleFile(nullptr), m_pRadioFolder(nullptr), m_fieldsMode(OperationMode::SingleFile)
+      m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP))), m_dlgSettings(this),
+      m_settings(m_dlgSettings.m_settings), m_pListPopup(nullptr), m_pRadioSingleFile(nullptr),
+      m_pRadioFolder(nullptr), m_fieldsMode(OperationMode::SingleFile)
 {
 }
 
@@ -124,6 +127,7 @@ BOOL CDunmereDlg::OnInitDialog()
     std::srand(static_cast<unsigned>(GetTickCount64()));
     EnableDebugPrivilege();
 
+    m_dlgSettings.m_strSettingsPath = m_strSettingsPath;
     SetDefaultSettings(m_settings);
     if (m_strSettingsPath.empty())
         LoadSettings(m_settings, m_hWnd);
@@ -227,13 +231,22 @@ std::string CDunmereDlg::ReadField(const CWnd& field, int bufferBytes) const
     return text;
 }
 
-// The about box and the offer dialog have dialog classes of their own, which these open.
-void CDunmereDlg::ShowAboutBox() {}
+void CDunmereDlg::ShowAboutBox()
+{
+    CAboutDlg about(this);
+    about.DoModal();
+}
 
-void CDunmereDlg::ShowOfferDialog() {}
+void CDunmereDlg::ShowOfferDialog()
+{
+    DlgOffer offer(this);
+    offer.DoModal();
+}
 
-// The settings dialog, which carries the settings record, runs here once it is built.
-void CDunmereDlg::ShowSettingsDialog() {}
+void CDunmereDlg::ShowSettingsDialog()
+{
+    m_dlgSettings.DoModal();
+}
 
 void CDunmereDlg::RegisterExplorerVerb()
 {

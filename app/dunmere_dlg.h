@@ -13,6 +13,7 @@
 #include "enhanced_list_ctrl.h"
 #include "gdi.h"
 #include "input_rules.h"
+#include "settings_dlg.h"
 #include "settings_record.h"
 #include "shade_button.h"
 #include "static_hyperlink.h"
@@ -41,7 +42,7 @@ class CDunmereDlg : public CDialog
     // The inputs that the close sequence saves, read from the controls.
     LastInputs ReadLastInputs() const;
 
-    SettingsRecord& GetSettings() { return m_settings; }
+    SettingsRecord& GetSettings() { return m_dlgSettings.m_settings; }
 
     // 1 while a protection run is under way; only the run writes it.
     std::atomic<int> RunActive;
@@ -68,7 +69,9 @@ class CDunmereDlg : public CDialog
     CFont m_fontHeader;
     CFont m_fontLink;
     CImageList m_imgResults;
-    SettingsRecord m_settings;
+    // The one settings dialog carries the process's settings record.
+    SettingsDlg m_dlgSettings;
+    SettingsRecord& m_settings;
     ModeMemory m_modeMemory;
     CBitmap m_bmpMenuCopy;
     CBitmap m_bmpMenuPdf;

@@ -132,7 +132,9 @@ void CDunmereDlg::SetUpLinks()
     m_fontLink.CreateFont(14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                           DEFAULT_PITCH | FF_DONTCARE, kLinkFontFace);
-    m_linkHelp.SetLinkUrl(UserGuidePath().c_str());
+    const std::string guide = UserGuidePath();
+    m_linkHelp.SetLinkUrl(guide.c_str());
+    m_dlgSettings.SetUserGuideAddress(guide);
     m_linkHelp.m_bTipEnabled = 1;
     m_linkHelp.SetLinkTipText(kTipHelpLink);
     m_linkHelp.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLink)),
