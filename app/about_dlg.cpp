@@ -6,9 +6,7 @@
 #include "about_texts.h"
 #include "resource.h"
 
-CAboutDlg::CAboutDlg(CWnd* pParent) : CDialogEx(IDD_ABOUTBOX, pParent)
-{
-}
+CAboutDlg::CAboutDlg(CWnd* pParent) : CDialogEx(IDD_ABOUTBOX, pParent) {}
 
 CAboutDlg::~CAboutDlg() = default;
 
@@ -37,8 +35,8 @@ std::string ReadVersionText(HMODULE hModule)
         return "";
     VS_FIXEDFILEINFO* info = nullptr;
     UINT infoSize = 0;
-    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &infoSize) ||
-        !info || infoSize < sizeof *info)
+    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &infoSize) || !info ||
+        infoSize < sizeof *info)
         return "";
 
     char text[128] = "";

@@ -10,7 +10,7 @@
 
 class CAboutDlg : public CDialogEx
 {
-public:
+  public:
     explicit CAboutDlg(CWnd* pParent = nullptr);
     ~CAboutDlg() override;
 

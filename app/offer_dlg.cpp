@@ -4,9 +4,7 @@
 #include "browser_launch.h"
 #include "resource.h"
 
-DlgOffer::DlgOffer(CWnd* pParent) : CDialogEx(IDD_OFFER, pParent)
-{
-}
+DlgOffer::DlgOffer(CWnd* pParent) : CDialogEx(IDD_OFFER, pParent) {}
 
 DlgOffer::~DlgOffer() = default;
 

@@ -9,11 +9,11 @@
 
 class DlgOffer : public CDialogEx
 {
-public:
+  public:
     explicit DlgOffer(CWnd* pParent = nullptr);
     ~DlgOffer() override;
 
-protected:
+  protected:
     const MessageMap* GetMessageMap() const override;
 
     void OnPictureClicked();

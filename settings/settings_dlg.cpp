@@ -39,9 +39,7 @@ void Toggle(CButton& box)
 }
 } // namespace
 
-SettingsDlg::SettingsDlg(CWnd* pParent) : CDialogEx(IDD_SETTINGS, pParent), m_bChanged(0)
-{
-}
+SettingsDlg::SettingsDlg(CWnd* pParent) : CDialogEx(IDD_SETTINGS, pParent), m_bChanged(0) {}
 
 SettingsDlg::~SettingsDlg() = default;
 
@@ -104,8 +102,11 @@ BOOL SettingsDlg::OnInitDialog()
     // The record's text may be as long as the field shows; the store clips beyond that.
     m_editSuffix.SetLimitText(static_cast<UINT>(kSettingsTextMaxChars));
     m_editSuffix.SetWindowText(m_settings.strTargetSuffix.c_str());
-    // A stored value outside the list leaves no entry selected.
-    m_comboEncryption.SetCurSel(m_settings.bEncryptionType);
+    // A stored value outside the list leaves no entry selected; the combo box itself would
+    // keep the entry selected above for an index it does not have.
+    const int encryption = m_settings.bEncryptionType;
+    m_comboEncryption.SetCurSel(
+        encryption >= 0 && encryption < m_comboEncryption.GetCount() ? encryption : -1);
     EnableSuffixField();
 
     // Filling the controls above is not a change of the user's.

@@ -16,7 +16,7 @@
 
 class SettingsDlg : public CDialogEx
 {
-public:
+  public:
     explicit SettingsDlg(CWnd* pParent = nullptr);
     ~SettingsDlg() override;
 
@@ -46,7 +46,7 @@ public:
     CStaticHyperLink m_linkHelp;
     CStatic m_staticEncryption;
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
     // Writes or removes the Explorer verb once Save wrote a new context-menu option. Silent;
@@ -66,7 +66,7 @@ protected:
     LRESULT OnEraseBkgnd(WPARAM, LPARAM);
     HBRUSH OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType);
 
-private:
+  private:
     void SetUpButton(CxShadeButton& button, const char* tip, UINT iconNormal, UINT iconDisabled,
                      UINT iconHover);
     void EnableSuffixField();
