@@ -13,6 +13,15 @@ CAboutDlg::~CAboutDlg() = default;
 BOOL CAboutDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
+    // The product's name stands out from the lines below it.
+    LOGFONTA logFont = {};
+    if (::GetObjectA(GetFont(), sizeof logFont, &logFont))
+    {
+        logFont.lfWeight = FW_BOLD;
+        if (m_fontTitle.CreateFontIndirect(&logFont))
+            ::SendDlgItemMessageA(m_hWnd, IDC_ABOUT_TITLE, WM_SETFONT,
+                                  reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontTitle)), FALSE);
+    }
     // The template's text stays when the program carries no version resource.
     const std::string version = ReadVersionText(nullptr);
     if (!version.empty())

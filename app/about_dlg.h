@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialog.h"
+#include "gdi.h"
 
 class CAboutDlg : public CDialogEx
 {
@@ -15,6 +16,9 @@ class CAboutDlg : public CDialogEx
     ~CAboutDlg() override;
 
     BOOL OnInitDialog() override;
+
+  private:
+    CFont m_fontTitle;
 };
 
 // "Version a.b.c.d (64-bit)" from the module's version resource; empty when it has none.

@@ -55,3 +55,53 @@ TEST(DlgOffer, EscClosesWithoutOpeningAnything)
     EXPECT_TRUE(Launches().shellCalls.empty());
 }
 } // namespace
+
+// Not a check: shows the settings dialog, the about box and the offer side by side for a
+// minute, for screenshots. Run with --gtest_also_run_disabled_tests --gtest_filter=*Demo*.
+#include <commctrl.h>
+
+#include "settings_dlg.h"
+
+namespace
+{
+TEST(DialogsDemo, DISABLED_ShowAll)
+{
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    ResetLaunchFakes();
+    SettingsDlg settings;
+    settings.m_settings.bIgnoreSuffixFiles = 0;
+    CAboutDlg about;
+    DlgOffer offer;
+    ASSERT_TRUE(settings.Create());
+    ASSERT_TRUE(about.Create());
+    ASSERT_TRUE(offer.Create());
+    settings.SetWindowPos(nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    about.SetWindowPos(nullptr, 650, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    offer.SetWindowPos(nullptr, 10, 470, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    for (CDialog* dlg : {static_cast<CDialog*>(&settings), static_cast<CDialog*>(&about),
+                         static_cast<CDialog*>(&offer)})
+        dlg->ShowWindow(SW_SHOW);
+    const ULONGLONG start = ::GetTickCount64();
+    bool bToggled = false;
+    MSG msg;
+    while (::GetTickCount64() < start + 60000)
+    {
+        // Halfway, the user's first touches: the labels must repaint cleanly over the picture.
+        if (!bToggled && ::GetTickCount64() > start + 20000)
+        {
+            bToggled = true;
+            for (int label : {IDC_SET_SUFFIX_LABEL, IDC_ENABLE_MENU_LABEL})
+                settings.SendMessage(WM_COMMAND, MAKEWPARAM(label, STN_CLICKED),
+                                     reinterpret_cast<LPARAM>(::GetDlgItem(settings, label)));
+            settings.m_comboEncryption.SetCurSel(0);
+        }
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(20);
+    }
+}
+} // namespace
