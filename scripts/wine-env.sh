@@ -14,6 +14,14 @@ wine_prefix_ready() {
     DISPLAY= wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Debian's Wine ships Tahoma but does not find it, and dialogs then fall back to a font
+  # with shorter dialog units than Windows has: put it where Windows keeps its fonts.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  for f in tahoma.ttf tahomabd.ttf; do
+    if [ ! -f "$fonts/$f" ] && [ -f "/usr/share/wine/fonts/$f" ]; then
+      mkdir -p "$fonts" && cp "/usr/share/wine/fonts/$f" "$fonts/"
+    fi
+  done
 }
 
 # One wineserver for the whole run. Wine's own services start with the first program and
