@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "file_system.h"
-#include "hyperlink_texts.h"
+#include "control_texts.h"
 
 namespace
 {

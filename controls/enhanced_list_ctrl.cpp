@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "resource.h"
-#include "results_list_texts.h"
+#include "control_texts.h"
 
 int CEnhancedListCtrl::s_nSortColumn = 0;
 int CEnhancedListCtrl::s_nSortType = LIST_SORT_NONE;

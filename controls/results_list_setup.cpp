@@ -1,7 +1,7 @@
 #include "results_list_setup.h"
 
 #include "resource.h"
-#include "results_list_texts.h"
+#include "control_texts.h"
 
 namespace
 {

@@ -1,0 +1,42 @@
+#pragma once
+
+// Every text of the custom controls, in one place.
+
+// The results list: column headings, the tooltip, the header font and the names looked up
+// to tell whether the system draws themed common controls.
+// Headings of the columns that the main window inserts, in index order; column 5 holds the
+// source path and has no heading.
+inline constexpr const char* kResultsColumnHeadings[] = {
+    "File Name", "PDF Version", "Encryption", "Target PDF File", "Status", "",
+};
+inline constexpr const char kBackColorHeading[] = "Back Color Code";
+inline constexpr const char kTextColorHeading[] = "Text Color Code";
+
+inline constexpr const char kResultsToolTip[] = "Right click here for more options...";
+inline constexpr const char kHeaderFontFace[] = "MS Shell Dlg";
+
+inline constexpr const char kUxThemeDll[] = "UxTheme.dll";
+inline constexpr const char kIsAppThemed[] = "IsAppThemed";
+inline constexpr const char kIsThemeActive[] = "IsThemeActive";
+inline constexpr const char kComctl32Dll[] = "comctl32.dll";
+inline constexpr const char kDllGetVersion[] = "DllGetVersion";
+
+// The hyperlink and the browser launch: the shell verb, the browsers' standard installation
+// paths and the names looked up at run time.
+inline constexpr const char kOpenVerb[] = "open";
+
+// Each path's drive letter is replaced by the drive Windows is installed on.
+inline constexpr const char kEdgePathWow64[] =
+    "C:\\Program Files (x86)\\Microsoft\\Edge\\Application\\msedge.exe";
+inline constexpr const char kEdgePathNative[] =
+    "C:\\Program Files\\Microsoft\\Edge\\Application\\msedge.exe";
+inline constexpr const char kInternetExplorerPath[] =
+    "C:\\Program Files\\Internet Explorer\\iexplore.exe";
+inline constexpr const char kDefaultWindowsDirectory[] = "C:\\Windows";
+
+inline constexpr const char kKernel32Dll[] = "kernel32.dll";
+inline constexpr const char kIsWow64Process[] = "IsWow64Process";
+
+// Browser path and address, each one quoted argument: an unquoted path with blanks would let
+// the system try "C:\Program.exe" first.
+inline constexpr const char kBrowserCommandFormat[] = "\"%s\" \"%s\"";
