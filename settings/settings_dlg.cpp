@@ -1,5 +1,6 @@
 #include "settings_dlg.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "context_menu.h"
@@ -37,6 +38,30 @@ void Toggle(CButton& box)
 {
     Tick(box, !Ticked(box));
 }
+
+// A guide given as a file path becomes a file address, so that the section mark after it is
+// not taken as part of the file's name.
+std::string ToAddress(const std::string& guide)
+{
+    const bool bPath = guide.size() > 2 && guide[1] == ':' && guide[2] == '\\';
+    if (!bPath)
+        return guide;
+    std::string address = kFileAddressPrefix;
+    for (char c : guide)
+    {
+        if (c == '\\')
+            address += '/';
+        else if (c == ' ' || c == '#' || c == '%')
+        {
+            char escaped[4] = "";
+            snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            address += escaped;
+        }
+        else
+            address += c;
+    }
+    return address;
+}
 } // namespace
 
 SettingsDlg::SettingsDlg(CWnd* pParent) : CDialogEx(IDD_SETTINGS, pParent), m_bChanged(0) {}
@@ -45,7 +70,7 @@ SettingsDlg::~SettingsDlg() = default;
 
 void SettingsDlg::SetUserGuideAddress(const std::string& address)
 {
-    m_strHelpUrl = address.empty() ? address : address + kUserGuideSettingsSection;
+    m_strHelpUrl = address.empty() ? address : ToAddress(address) + kUserGuideSettingsSection;
 }
 
 void SettingsDlg::DoDataExchange(CDataExchange* pDX)

@@ -92,5 +92,6 @@ constexpr const char* kSettingsHelpLinkText = "Need Help?";
 constexpr const char* kTipSettingsHelpLink = "Find more details about each of these options...";
 // Appended to the user guide's address to open it at its settings section.
 constexpr const char* kUserGuideSettingsSection = "#settings";
+constexpr const char* kFileAddressPrefix = "file:///";
 constexpr const char* kMsgCloseWithoutSaving =
     "Are you sure you want to close without saving any changes?";

@@ -96,7 +96,6 @@ class SettingsDlgTest : public ::testing::Test
     {
         path = MakeDefaultSettingsFile(folder.Path());
         dlg.m_strSettingsPath = path;
-        dlg.SetUserGuideAddress("file:///C:/Sealwick/sealwick_guide.html");
     }
     void Open() { ASSERT_TRUE(dlg.Create()); }
 
@@ -366,14 +365,30 @@ TEST_F(SettingsDlgTest, VerbFollowsTheWrittenOption)
     }
 }
 
-TEST_F(SettingsDlgTest, HelpLinkOpensTheGuideAtItsSettingsSection)
+TEST(SettingsDlgHelp, LinkOpensTheGuideAtItsSettingsSection)
 {
-    Open();
-    ResetLaunchFakes();
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_HELP_LINK, STN_CLICKED),
-                    reinterpret_cast<LPARAM>(dlg.m_linkHelp.m_hWnd));
-    ASSERT_EQ(Launches().shellCalls.size(), 1u);
-    EXPECT_EQ(Launches().shellCalls[0].file, "file:///C:/Sealwick/sealwick_guide.html#settings");
-    EXPECT_EQ(dlg.m_bChanged, 0);
+    struct Case
+    {
+        const char* guide;
+        const char* opened;
+    } const cases[] = {
+        // The guide beside the program, as the main window hands it over.
+        {"C:\\Program Files\\Sealwick 2#\\sealwick_guide.html",
+         "file:///C:/Program%20Files/Sealwick%202%23/sealwick_guide.html#settings"},
+        {"https://www.veltrane.example/sealwick/guide.html",
+         "https://www.veltrane.example/sealwick/guide.html#settings"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.guide);
+        TestSettingsDlg dlg;
+        dlg.SetUserGuideAddress(c.guide);
+        ASSERT_TRUE(dlg.Create());
+        ResetLaunchFakes();
+        dlg.Command(IDC_SETTINGS_HELP_LINK, STN_CLICKED);
+        ASSERT_EQ(Launches().shellCalls.size(), 1u);
+        EXPECT_EQ(Launches().shellCalls[0].file, c.opened);
+        EXPECT_EQ(dlg.m_bChanged, 0);
+    }
 }
 } // namespace
