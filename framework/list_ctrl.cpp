@@ -1,5 +1,7 @@
 #include "list_ctrl.h"
 
+#include <cstring>
+
 #include "gdi.h"
 
 CHeaderCtrl::CHeaderCtrl() = default;
@@ -112,8 +114,11 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, char* buffer, int bufferSize
     item.iSubItem = nSubItem;
     item.pszText = buffer;
     item.cchTextMax = bufferSize;
-    return static_cast<int>(SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem),
-                                        reinterpret_cast<LPARAM>(&item)));
+    SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
+    // A text longer than the buffer can come back filling it without a terminator (Wine's
+    // narrow conversion does), and the count then runs past the buffer's end: cut it here.
+    buffer[bufferSize - 1] = '\0';
+    return static_cast<int>(std::strlen(buffer));
 }
 
 BOOL CListCtrl::GetItem(LVITEMA* pItem) const

@@ -40,6 +40,7 @@ public:
     BOOL DeleteItem(int nItem);
     BOOL DeleteAllItems();
     BOOL SetItemText(int nItem, int nSubItem, const char* text);
+    // Always terminated, cut to bufferSize - 1 characters; returns the length.
     int GetItemText(int nItem, int nSubItem, char* buffer, int bufferSize) const;
     BOOL GetItem(LVITEMA* pItem) const;
     BOOL SetItem(const LVITEMA* pItem);
