@@ -16,8 +16,7 @@ CreateProcessFn g_createProcess = nullptr;
 
 HINSTANCE ShellExecuteNow(LPCSTR verb, LPCSTR file)
 {
-    return (g_shellExecute ? g_shellExecute : &::ShellExecuteA)(nullptr, verb, file, nullptr,
-                                                                nullptr, SW_SHOWNORMAL);
+    return ShellExecuteThroughHandler(nullptr, verb, file, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 // CreateProcess takes at most 32,767 characters with the terminating zero.
@@ -62,6 +61,13 @@ ShellExecuteFn SetShellExecuteHandler(ShellExecuteFn handler)
     ShellExecuteFn previous = g_shellExecute;
     g_shellExecute = handler;
     return previous;
+}
+
+HINSTANCE ShellExecuteThroughHandler(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                     LPCSTR directory, INT show)
+{
+    return (g_shellExecute ? g_shellExecute : &::ShellExecuteA)(owner, verb, file, parameters,
+                                                                directory, show);
 }
 
 CreateProcessFn SetCreateProcessHandler(CreateProcessFn handler)

@@ -33,3 +33,8 @@ using CreateProcessFn = BOOL(WINAPI*)(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSE
                                       LPPROCESS_INFORMATION);
 ShellExecuteFn SetShellExecuteHandler(ShellExecuteFn handler);
 CreateProcessFn SetCreateProcessHandler(CreateProcessFn handler);
+
+// ShellExecuteA, or its replacement when one is set; for every file, folder or address that
+// the program hands to the shell.
+HINSTANCE ShellExecuteThroughHandler(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                     LPCSTR directory, INT show);
