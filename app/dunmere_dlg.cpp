@@ -184,8 +184,6 @@ LRESULT CDunmereDlg::OnLinkClicked(WPARAM wParam, LPARAM)
     return 0;
 }
 
-void CDunmereDlg::OnProtectPdf() {}
-
 void CDunmereDlg::OnSettings()
 {
     if (RunActive == 0)

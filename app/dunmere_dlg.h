@@ -37,6 +37,8 @@ class CDunmereDlg : public CDialog
     bool TakeCommandLineFile();
     void UpdatePermissionPasswordState();
     void RepaintInputArea();
+    // Repaints the window around the results list, its frame and labels included.
+    void RepaintListArea();
     void SetUpMainWindow();
 
     // The inputs that the close sequence saves, read from the controls.
@@ -54,6 +56,9 @@ class CDunmereDlg : public CDialog
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnCancel() override;
+    // Ahead of the message map: a header click on the results list during a run, and the
+    // run's message boxes, which its thread hands over to be shown on this one.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     // Steps that leave the window or the process's own state; tests replace them.
     virtual void ShowAboutBox();

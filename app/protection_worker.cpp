@@ -1,0 +1,82 @@
+#include "protection_worker.h"
+
+#include <commctrl.h>
+
+#include "dunmere_dlg.h"
+#include "protect_folder.h"
+#include "resource.h"
+#include "window_protection_view.h"
+
+namespace
+{
+// Fields are read with a 1,000-byte buffer: at most 999 characters.
+constexpr int kFieldBytes = 1000;
+constexpr DWORD kPauseAtEndMs = 100;
+
+std::string ReadFieldText(HWND hField)
+{
+    char text[kFieldBytes] = "";
+    ::GetWindowTextA(hField, text, kFieldBytes);
+    return text;
+}
+
+int IsBoxChecked(HWND hBox)
+{
+    return ::SendMessageA(hBox, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+} // namespace
+
+ProtectionRequest ReadProtectionRequest(CDunmereDlg& dlg)
+{
+    HWND hDlg = dlg.m_hWnd;
+    ProtectionRequest request;
+    request.bFolderMode = IsBoxChecked(::GetDlgItem(hDlg, IDC_MODE_SINGLE_FILE)) ? 0 : 1;
+    request.strSourceFile = ReadFieldText(::GetDlgItem(hDlg, IDC_SOURCE));
+    request.strTargetFile = ReadFieldText(::GetDlgItem(hDlg, IDC_TARGET));
+    request.strPassword = ReadFieldText(::GetDlgItem(hDlg, IDC_OPEN_PASSWORD));
+    request.strPermissionPassword = ReadFieldText(::GetDlgItem(hDlg, IDC_PERMISSION_PASSWORD));
+    request.bPreventCopy = IsBoxChecked(::GetDlgItem(hDlg, IDC_PREVENT_COPY));
+    request.bPreventModify = IsBoxChecked(::GetDlgItem(hDlg, IDC_PREVENT_MODIFY));
+    request.bPreventPrint = IsBoxChecked(::GetDlgItem(hDlg, IDC_PREVENT_PRINT));
+    // Nobody writes the settings during a run: their button and the close are refused.
+    const SettingsRecord& settings = dlg.GetSettings();
+    request.bEncryptionType = settings.bEncryptionType;
+    request.bTargetSetSuffix = settings.bTargetSetSuffix;
+    request.strTargetSuffix = settings.strTargetSuffix;
+    request.bIgnoreSuffixFiles = settings.bIgnoreSuffixFiles;
+    return request;
+}
+
+UINT ProtectionWorker(LPVOID pParam)
+{
+    CDunmereDlg& dlg = *static_cast<CDunmereDlg*>(pParam);
+    CWindowProtectionView view(dlg);
+    HWND hList = dlg.m_listResults.m_hWnd;
+    HWND hProtect = ::GetDlgItem(dlg.m_hWnd, IDOK);
+    HWND hProgress = ::GetDlgItem(dlg.m_hWnd, IDC_PROGRESS);
+
+    // What runs is what the fields hold now, not what was checked a moment ago.
+    const ProtectionRequest request = ReadProtectionRequest(dlg);
+    view.LockInputs();
+    ::SendMessageA(hList, LVM_DELETEALLITEMS, 0, 0);
+    ::SendMessageA(hList, LVM_SETCOLUMNWIDTH, kStatusColumn, MAKELPARAM(kStatusWidthRunning, 0));
+    ::ShowWindow(hProtect, SW_HIDE);
+    ::ShowWindow(hProgress, SW_SHOWNORMAL);
+    dlg.RunActive = 1;
+
+    RunProtection(request, view); // ends with the progress at 100
+    ::Sleep(kPauseAtEndMs);
+
+    dlg.RunActive = 0;
+    view.UnlockInputs();
+    if (::SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0) > 0)
+    {
+        ::EnableWindow(::GetDlgItem(dlg.m_hWnd, IDC_CLEAR_LIST), TRUE);
+        ::SendMessageA(hList, LVM_SETCOLUMNWIDTH, kStatusColumn, MAKELPARAM(kStatusWidthDone, 0));
+        ::EnableWindow(::GetDlgItem(dlg.m_hWnd, IDC_OPEN_PDF), TRUE);
+    }
+    ::ShowWindow(hProgress, SW_HIDE);
+    ::ShowWindow(hProtect, SW_SHOWNORMAL);
+    dlg.RepaintListArea();
+    return 1;
+}

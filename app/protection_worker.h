@@ -1,0 +1,24 @@
+#pragma once
+
+// One protection run on a thread of its own, so the window keeps painting and answering
+// while files are encrypted.
+
+#include <windows.h>
+
+#include "protection_request.h"
+
+class CDunmereDlg;
+
+// Status column widths: narrow while rows arrive, wide once the run has rows to read.
+constexpr int kStatusColumn = 4;
+constexpr int kStatusWidthRunning = 290;
+constexpr int kStatusWidthDone = 650;
+
+// The request as the window's fields and the current settings state it. Reads the fields
+// through messages, so either thread may call it.
+ProtectionRequest ReadProtectionRequest(CDunmereDlg& dlg);
+
+// The thread procedure; pParam is the main window. Locks the window, runs the request the
+// fields hold at this moment, restores the window and returns 1. The caller has set
+// RunActive; the worker clears it when it has finished protecting.
+UINT ProtectionWorker(LPVOID pParam);

@@ -1,0 +1,36 @@
+#pragma once
+
+// The main window as a protection run sees it. Every call sends messages to the window's
+// controls and waits while the window's thread handles them, so it may be called from the
+// run's own thread; nothing is posted.
+
+#include <windows.h>
+
+#include "protection_view.h"
+
+class CDunmereDlg;
+
+// Sent to the main window by a run that has a message to show: wParam the style, lParam the
+// text. The window shows it with its own message box and returns the pressed button's id.
+constexpr UINT WM_RUN_MESSAGE_BOX = WM_APP + 1;
+
+class CWindowProtectionView : public CProtectionView
+{
+  public:
+    explicit CWindowProtectionView(CDunmereDlg& dlg);
+    ~CWindowProtectionView() override;
+
+    void SetProgress(int nPos) override;
+    void AppendRow(const ResultRow& row) override;
+    int ShowMessage(const std::string& text, unsigned style) override;
+    // Disables the buttons and choices a run must not see used, the "Protect PDF" button
+    // first; the text fields stay editable, the run has read them already.
+    void LockInputs() override;
+    // Enables them again, except "Clear List" and "Open PDF", which depend on the rows.
+    void UnlockInputs() override;
+
+  private:
+    HWND Control(int nId) const;
+
+    CDunmereDlg& m_dlg;
+};
