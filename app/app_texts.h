@@ -55,3 +55,14 @@ constexpr const char* kTipSettings = "Customize the PDF Password Protection opti
 constexpr const char* kTipHelpLink = "Get more Help on using Sealwick";
 // The user guide is installed beside the executable.
 constexpr const char* kUserGuideFileName = "sealwick_guide.html";
+
+// The results list's commands.
+constexpr const char* kMsgSourceEmpty = "Source PDF file is empty.";
+constexpr const char* kMsgSourceNotFound = "Source PDF file is not found.";
+constexpr const char* kMsgTargetEmpty = "Target PDF file is empty.";
+constexpr const char* kMsgTargetNotFound = "Target PDF file is not found.";
+constexpr const char* kMsgConfirmClear =
+    "Are you sure you want to remove all the entries from the above list?  \n\nNote: This "
+    "warning is shown only first time.";
+constexpr const char* kRowCellSeparator = " | ";
+constexpr const char* kShellOpenVerb = "open";

@@ -95,6 +95,18 @@ const MessageMap* CDunmereDlg::GetMessageMap() const
         OnCommand<&CDunmereDlg::OnPreventModifyLabel>(IDC_PREVENT_MODIFY_LABEL, STN_CLICKED),
         OnCommand<&CDunmereDlg::OnPreventPrintLabel>(IDC_PREVENT_PRINT_LABEL, STN_CLICKED),
         OnCommand<&CDunmereDlg::OnOpenPasswordChange>(IDC_OPEN_PASSWORD, EN_CHANGE),
+        OnNotify<&CDunmereDlg::OnListRightClick>(NM_RCLICK, IDC_RESULTS_LIST),
+        OnNotify<&CDunmereDlg::OnListItemChanged>(LVN_ITEMCHANGED, IDC_RESULTS_LIST),
+        OnCommandRange<&CDunmereDlg::OnCopyCell>(IDM_COPY_FILE_NAME, IDM_COPY_STATUS),
+        OnCommand<&CDunmereDlg::OnCopyEntireRow>(IDM_COPY_ENTIRE_ROW),
+        OnCommand<&CDunmereDlg::OnOpenSourcePdf>(IDM_OPEN_SOURCE_PDF),
+        OnCommand<&CDunmereDlg::OnOpenTargetPdf>(IDM_OPEN_TARGET_PDF),
+        OnCommand<&CDunmereDlg::OnOpenTargetPdf>(IDC_OPEN_PDF),
+        OnCommand<&CDunmereDlg::OnOpenSourceFolder>(IDM_OPEN_SOURCE_FOLDER),
+        OnCommand<&CDunmereDlg::OnOpenTargetFolder>(IDM_OPEN_TARGET_FOLDER),
+        OnCommand<&CDunmereDlg::OnRemoveFromList>(IDM_REMOVE_FROM_LIST),
+        OnCommand<&CDunmereDlg::OnClearList>(IDM_CLEAR_ENTIRE_LIST),
+        OnCommand<&CDunmereDlg::OnClearList>(IDC_CLEAR_LIST),
     };
     static const MessageMap map(CDialog::GetMessageMap(), entries);
     return &map;

@@ -46,6 +46,10 @@ class CDunmereDlg : public CDialog
 
     SettingsRecord& GetSettings() { return m_dlgSettings.m_settings; }
 
+    // 1 until the first request to clear the results list in this process: only that one
+    // asks before clearing.
+    static int s_bConfirmClear;
+
     // 1 while a protection run is under way; only the run writes it.
     std::atomic<int> RunActive;
     int InitDone;
@@ -133,6 +137,17 @@ class CDunmereDlg : public CDialog
     void OnPreventModifyLabel();
     void OnPreventPrintLabel();
     void OnOpenPasswordChange();
+    // The results list's commands.
+    void OnListRightClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnCopyCell(UINT nCommand);
+    void OnCopyEntireRow();
+    void OnOpenSourcePdf();
+    void OnOpenTargetPdf();
+    void OnOpenSourceFolder();
+    void OnOpenTargetFolder();
+    void OnRemoveFromList();
+    void OnClearList();
 
   private:
     void SelectModeButtons(OperationMode mode);
@@ -144,4 +159,10 @@ class CDunmereDlg : public CDialog
     void SetUpMenuPictures();
     void RestoreLastInputs();
     std::string ReadField(const CWnd& field, int bufferBytes) const;
+    // The selected row with the lowest position, or -1.
+    int FirstSelectedRow() const;
+    std::string ReadCell(int nRow, int nColumn) const;
+    void UpdateOpenPdfButton();
+    void OpenPdfOfRow(int nRow, int nColumn, const char* msgEmpty, const char* msgNotFound);
+    void OpenFolderOfRow(int nColumn, const char* msgEmpty, const char* msgNotFound);
 };
