@@ -357,3 +357,56 @@ TEST_F(ProtectionRun, SecondPressAndCloseBeforeTheWorkerStartsAreRefusedAndClose
     EXPECT_TRUE(w().IsEnded());
 }
 } // namespace
+
+// Not a check: a folder run of larger files through a window of its own, then its rows for
+// half a minute, for screenshots. Run with --gtest_also_run_disabled_tests
+// --gtest_filter=*Demo*.
+namespace
+{
+TEST(ProtectionRunDemo, DISABLED_FolderRunAndItsRows)
+{
+    EnsureCommonControls();
+    ScriptedMessageBoxes boxes;
+    ScratchFolder scratch("protection_demo");
+    const std::string in = scratch / "in", out = scratch / "out";
+    CreateDirectoryA(in.c_str(), nullptr);
+    CreateDirectoryA(out.c_str(), nullptr);
+    PdfSpec large;
+    large.pages = 8;
+    large.imageBytes = 3000000;
+    for (int i = 1; i <= 12; ++i)
+        MakePdf(in + "\\Quarterly report " + std::to_string(i) + ".pdf", large);
+    MakePdf(in + "\\Signed.pdf", PdfSpec{1, 3, 0, true, "user", "owner"});
+    WriteFileBytes(in + "\\Scanned.pdf", std::string(300, 'x'));
+
+    TestMainWindow window(scratch / "settings_sealwick.db");
+    ASSERT_TRUE(window.Create());
+    window.SetWindowPos(nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    window.ShowWindow(SW_SHOW);
+    window.Command(IDC_MODE_FOLDER_LABEL, STN_CLICKED);
+    window.SetDlgItemText(IDC_SOURCE, in.c_str());
+    window.SetDlgItemText(IDC_TARGET, out.c_str());
+    window.SetDlgItemText(IDC_OPEN_PASSWORD, "open");
+    window.SetDlgItemText(IDC_PERMISSION_PASSWORD, "owner");
+    const ULONGLONG start = ::GetTickCount64();
+    while (::GetTickCount64() < start + 5000)
+    {
+        PumpMessages();
+        ::Sleep(20);
+    }
+    window.Command(IDOK);
+    ULONGLONG end = 0;
+    while (end == 0 || ::GetTickCount64() < end)
+    {
+        PumpMessages();
+        if (end == 0 && window.RunActive == 0 && ::IsWindowVisible(::GetDlgItem(window, IDOK)))
+        {
+            end = ::GetTickCount64() + 30000;
+            // The failed files come last: bring them into view.
+            HWND hList = ::GetDlgItem(window, IDC_RESULTS_LIST);
+            ListView_EnsureVisible(hList, ListView_GetItemCount(hList) - 1, FALSE);
+        }
+        ::Sleep(20);
+    }
+}
+} // namespace
