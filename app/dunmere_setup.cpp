@@ -1,6 +1,7 @@
 // The main window's one-time set-up and its painting rules.
 #include "dunmere_dlg.h"
 
+#include "background_picture.h"
 #include "app_texts.h"
 #include "resource.h"
 #include "results_list_setup.h"
@@ -72,6 +73,7 @@ std::string UserGuidePath()
 
 void CDunmereDlg::SetUpMainWindow()
 {
+    KeepBackgroundPictureBeneath(m_hWnd);
     SetUpResultsList(m_listResults, m_fontHeader, m_imgResults);
 
     m_pRadioSingleFile = GetDlgItem(IDC_MODE_SINGLE_FILE);

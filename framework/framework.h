@@ -3,6 +3,7 @@
 // Everything the framework offers, for code that uses most of it.
 
 #include "app.h"
+#include "background_picture.h"
 #include "controls.h"
 #include "dialog.h"
 #include "file_dialog.h"

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "background_picture.h"
 #include "context_menu.h"
 #include "message_box.h"
 #include "resource.h"
@@ -103,6 +104,7 @@ void SettingsDlg::SetUpButton(CxShadeButton& button, const char* tip, UINT iconN
 BOOL SettingsDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
+    KeepBackgroundPictureBeneath(m_hWnd);
 
     SetUpButton(m_btnSave, kTipSaveSettings, IDI_SAVE_NORMAL, IDI_SAVE_DISABLED, IDI_SAVE_HOVER);
     SetUpButton(m_btnClose, kTipCloseSettings, IDI_CLOSE_NORMAL, IDI_CLOSE_DISABLED,
