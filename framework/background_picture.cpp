@@ -1,13 +1,65 @@
 #include "background_picture.h"
 
+#include <commctrl.h>
+
 namespace
 {
-bool IsBitmapStatic(HWND hWnd)
+bool IsStatic(HWND hWnd)
 {
     char cls[16] = {};
     GetClassNameA(hWnd, cls, sizeof cls);
-    const LONG_PTR style = GetWindowLongPtrA(hWnd, GWL_STYLE);
-    return lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_BITMAP;
+    return lstrcmpiA(cls, "Static") == 0;
+}
+
+bool IsBitmapStatic(HWND hWnd)
+{
+    return IsStatic(hWnd) && (GetWindowLongPtrA(hWnd, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+}
+
+// Paints the picture everywhere except under the visible controls that paint their own
+// background (every sibling but the static labels).
+void PaintAroundControls(HWND hPicture)
+{
+    PAINTSTRUCT ps;
+    HDC hDC = BeginPaint(hPicture, &ps);
+    HWND hDlg = GetParent(hPicture);
+    for (HWND hSib = GetWindow(hDlg, GW_CHILD); hSib; hSib = GetWindow(hSib, GW_HWNDNEXT))
+    {
+        if (hSib == hPicture || !IsWindowVisible(hSib) || IsStatic(hSib))
+            continue;
+        RECT rc;
+        GetWindowRect(hSib, &rc);
+        MapWindowPoints(nullptr, hPicture, reinterpret_cast<POINT*>(&rc), 2);
+        ExcludeClipRect(hDC, rc.left, rc.top, rc.right, rc.bottom);
+    }
+    HBITMAP hBitmap = reinterpret_cast<HBITMAP>(SendMessageA(hPicture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP bm;
+    if (hBitmap && GetObjectA(hBitmap, sizeof bm, &bm))
+    {
+        HDC hMem = CreateCompatibleDC(hDC);
+        HGDIOBJ old = SelectObject(hMem, hBitmap);
+        BitBlt(hDC, 0, 0, bm.bmWidth, bm.bmHeight, hMem, 0, 0, SRCCOPY);
+        SelectObject(hMem, old);
+        DeleteDC(hMem);
+    }
+    EndPaint(hPicture, &ps);
+}
+
+LRESULT CALLBACK PictureProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                             UINT_PTR id, DWORD_PTR)
+{
+    switch (message)
+    {
+    case WM_PAINT:
+        PaintAroundControls(hWnd);
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hWnd, PictureProc, id);
+        break;
+    }
+    return DefSubclassProc(hWnd, message, wParam, lParam);
 }
 } // namespace
 
@@ -24,9 +76,7 @@ HWND KeepBackgroundPictureBeneath(HWND hDlg)
         ScreenToClient(hDlg, &topLeft);
         if (topLeft.x != 0 || topLeft.y != 0)
             continue;
-        SetWindowLongPtrA(hChild, GWL_STYLE, GetWindowLongPtrA(hChild, GWL_STYLE) | WS_CLIPSIBLINGS);
-        SetWindowPos(hChild, HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        SetWindowSubclass(hChild, PictureProc, 1, 0);
         return hChild;
     }
     return nullptr;

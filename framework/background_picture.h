@@ -3,8 +3,8 @@
 #include <windows.h>
 
 // A picture control that covers a dialog as its background is the template's first control,
-// so the dialog manager puts it above every other control: whenever the picture repaints on
-// its own (a sibling enabled, disabled or redrawn through its parent), it paints over the
-// controls that stand on it. This puts the dialog's background picture beneath its siblings
-// and clips them out of its painting. Returns the picture, or nullptr when there is none.
+// so it lies above every other control, and whenever it repaints on its own it would paint over
+// the buttons, fields and lists that stand on it. This makes the dialog's background picture
+// paint around those controls: only the text labels, which draw transparently, keep it beneath
+// them. Returns the picture, or nullptr when the dialog has none.
 HWND KeepBackgroundPictureBeneath(HWND hDlg);

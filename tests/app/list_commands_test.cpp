@@ -284,6 +284,44 @@ TEST_F(ListCommands, ClearingAsksOnlyTheFirstTimeInAProcess)
 }
 } // namespace
 
+// Where a button stands the screen shows the button, not the background picture beneath it,
+// also after rows arrived and the buttons changed state (seen: both buttons vanished).
+TEST_F(ListCommands, ButtonsStayVisibleOverTheBackground)
+{
+    w().ShowWindow(SW_SHOW);
+    AddRow("C:\\Reports\\a.pdf", "C:\\Reports\\a_protected.pdf", kOk);
+    AddRow("C:\\Reports\\b.pdf", "C:\\Reports\\b_protected.pdf", kFailed);
+    w().m_btnClearList.EnableWindow(TRUE);
+    Select({0});
+    const ULONGLONG until = GetTickCount64() + 3000;
+    while (GetTickCount64() < until)
+    {
+        PumpMessages();
+        Sleep(20);
+    }
+    HWND hPicture = ::GetWindow(w(), GW_CHILD);
+    HBITMAP hBitmap =
+        reinterpret_cast<HBITMAP>(::SendMessageA(hPicture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    ASSERT_NE(nullptr, hBitmap);
+    HDC hDC = ::GetDC(w());
+    HDC hMem = ::CreateCompatibleDC(hDC);
+    HGDIOBJ old = ::SelectObject(hMem, hBitmap);
+    for (int id : {IDC_CLEAR_LIST, IDC_OPEN_PDF})
+    {
+        RECT rc;
+        ::GetWindowRect(::GetDlgItem(w(), id), &rc);
+        ::MapWindowPoints(nullptr, w(), reinterpret_cast<POINT*>(&rc), 2);
+        const int y = (rc.top + rc.bottom) / 2;
+        int differing = 0;
+        for (int x = rc.left + 2; x < rc.right - 2; x += 3)
+            differing += ::GetPixel(hDC, x, y) != ::GetPixel(hMem, x, y);
+        EXPECT_GT(differing, (rc.right - rc.left) / 6) << id;
+    }
+    ::SelectObject(hMem, old);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(w(), hDC);
+}
+
 // Not a check: the window with rows, then the list's menu open for 20 seconds, for
 // screenshots. Run with --gtest_also_run_disabled_tests --gtest_filter=*Demo*.
 namespace

@@ -480,17 +480,6 @@ TEST_F(MainWindow, LabelsAreTransparentAndNothingIsErased)
 // The background picture lies beneath every control and paints around them: when it repaints
 // (a button enabled or disabled, an area of the window redrawn) the controls standing on it
 // stay visible. Seen without this: "Open PDF" and "Clear List" vanished once enabled.
-TEST_F(MainWindow, BackgroundPictureRepaintsNeverCoverTheControls)
-{
-    HWND hPicture = ::GetWindow(::GetWindow(w(), GW_CHILD), GW_HWNDLAST);
-    char cls[16] = {};
-    ::GetClassNameA(hPicture, cls, sizeof cls);
-    EXPECT_STREQ("Static", cls);
-    const LONG_PTR style = ::GetWindowLongPtrA(hPicture, GWL_STYLE);
-    EXPECT_EQ(SS_BITMAP, style & SS_TYPEMASK);
-    EXPECT_TRUE(style & WS_CLIPSIBLINGS);
-}
-
 TEST_F(MainWindow, CanGrowButNotShrinkBelowItsMinimumAndControlsStayPut)
 {
     auto controlRect = []

@@ -40,7 +40,8 @@ const ControlRow kMainWindow[] = {
      149},
     {IDC_CLEAR_LIST, "Button", "Clear List", kPush, 465, 404, 67, 20},
     {IDC_HELP_LINK, "Static", "Help", kLabel, 597, 35, 28, 8},
-    {IDC_ABOUT_LINK, "Static", "About", kLabel, 561, 35, 23, 8},
+    // Four units wider than drawn first: the bold link font needs them for its last letter.
+    {IDC_ABOUT_LINK, "Static", "About", kLabel, 561, 35, 27, 8},
     {IDC_SETTINGS, "Button", "Settings", kPush, 553, 404, 67, 20},
     {IDC_PROGRESS, "msctls_progress32", "", WS_CHILD | WS_BORDER, 37, 204, 548, 22},
     {IDC_OPERATION_LABEL, "Static", "Type of Operation:", kLabel, 37, 66, 71, 9},
