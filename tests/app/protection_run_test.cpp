@@ -39,7 +39,7 @@ constexpr int kFree[] = {IDC_SOURCE, IDC_TARGET, IDC_OPEN_PASSWORD, IDC_RESULTS_
 struct RunningLook
 {
     bool bSeen = false;
-    bool bProgressShown = false;
+    bool bButtonHidden = false;
     std::vector<int> enabledLocked;
     std::vector<int> disabledFree;
     int nStatusWidth = 0;
@@ -101,12 +101,13 @@ class ProtectionRun : public ::testing::Test
         while (GetTickCount64() < end)
         {
             PumpMessages();
-            // From the moment the worker has swapped the button for the bar; before that,
-            // only the press has marked the run.
-            if (w().RunActive == 1 && !Shown(IDOK) && !look.bSeen)
+            // From the moment the worker has shown the bar; before that, only the press has
+            // marked the run. (The button is hidden first, the bar shown next: sampling between
+            // the two would see neither.)
+            if (w().RunActive == 1 && Shown(IDC_PROGRESS) && !look.bSeen)
             {
                 look.bSeen = true;
-                look.bProgressShown = Shown(IDC_PROGRESS);
+                look.bButtonHidden = !Shown(IDOK);
                 for (int id : kLocked)
                     if (w().IsEnabled(id))
                         look.enabledLocked.push_back(id);
@@ -133,7 +134,7 @@ class ProtectionRun : public ::testing::Test
     static void ExpectLockedLook(const RunningLook& look)
     {
         EXPECT_TRUE(look.bSeen);
-        EXPECT_TRUE(look.bProgressShown);
+        EXPECT_TRUE(look.bButtonHidden);
         EXPECT_EQ(std::vector<int>{}, look.enabledLocked) << "controls left enabled";
         EXPECT_EQ(std::vector<int>{}, look.disabledFree) << "fields locked";
         EXPECT_EQ(290, look.nStatusWidth);
