@@ -72,8 +72,8 @@ int main()
     const std::string small = scratch / "small.pdf";
     const std::string medium = scratch / "medium.pdf";
     // The sizes protect_bench calls small and medium.
-    const size_t smallBytes = MakePdf(small, PdfSpec{12, 60, 0, false, "", ""});
-    const size_t mediumBytes = MakePdf(medium, PdfSpec{4, 20, 5u << 20, false, "", ""});
+    const size_t smallBytes = MakePdf(small, PdfRecipe{12, 60, 0, false, "", ""});
+    const size_t mediumBytes = MakePdf(medium, PdfRecipe{4, 20, 5u << 20, false, "", ""});
     char name[64];
     for (int i = 0; i < kSmallFiles; ++i)
     {

@@ -51,7 +51,7 @@ void PrintFileWork(const std::string& in, const std::string& out)
 struct Size
 {
     const char* name;
-    PdfSpec spec;
+    PdfRecipe recipe;
     int runs;
 };
 } // namespace
@@ -62,16 +62,16 @@ int main()
     const std::string out = folder / "out.pdf";
 
     Size sizes[] = {
-        {"small", PdfSpec{12, 60, 0, false, "", ""}, 15},
-        {"medium", PdfSpec{4, 20, 5u << 20, false, "", ""}, 9},
-        {"large", PdfSpec{40, 20, 50u << 20, false, "", ""}, 5},
+        {"small", PdfRecipe{12, 60, 0, false, "", ""}, 15},
+        {"medium", PdfRecipe{4, 20, 5u << 20, false, "", ""}, 9},
+        {"large", PdfRecipe{40, 20, 50u << 20, false, "", ""}, 5},
     };
 
     std::printf("%-7s %9s %9s %9s %7s\n", "file", "MB", "bare s", "tool s", "ratio");
     for (Size& s : sizes)
     {
         const std::string in = folder / (std::string(s.name) + ".pdf");
-        const double mb = static_cast<double>(MakePdf(in, s.spec)) / (1024.0 * 1024.0);
+        const double mb = static_cast<double>(MakePdf(in, s.recipe)) / (1024.0 * 1024.0);
 
         // qpdf's own random source first, while it is still in place: the reason the tool
         // brings its own.

@@ -78,7 +78,7 @@ int main()
     CreateDirectoryA(out.c_str(), nullptr);
     for (int i = 0; i < kSmallFiles; ++i)
         MakePdf(in + "\\small_" + std::to_string(i) + ".pdf");
-    PdfSpec medium;
+    PdfRecipe medium;
     medium.pages = 10;
     medium.imageBytes = 2000000;
     for (int i = 0; i < kMediumFiles; ++i)

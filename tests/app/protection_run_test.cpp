@@ -372,12 +372,12 @@ TEST(ProtectionRunDemo, DISABLED_FolderRunAndItsRows)
     const std::string in = scratch / "in", out = scratch / "out";
     CreateDirectoryA(in.c_str(), nullptr);
     CreateDirectoryA(out.c_str(), nullptr);
-    PdfSpec large;
+    PdfRecipe large;
     large.pages = 8;
     large.imageBytes = 3000000;
     for (int i = 1; i <= 12; ++i)
         MakePdf(in + "\\Quarterly report " + std::to_string(i) + ".pdf", large);
-    MakePdf(in + "\\Signed.pdf", PdfSpec{1, 3, 0, true, "user", "owner"});
+    MakePdf(in + "\\Signed.pdf", PdfRecipe{1, 3, 0, true, "user", "owner"});
     WriteFileBytes(in + "\\Scanned.pdf", std::string(300, 'x'));
 
     TestMainWindow window(scratch / "settings_sealwick.db");

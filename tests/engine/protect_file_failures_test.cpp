@@ -74,13 +74,13 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"MissingSource", PlainTarget, kStatusSourceMissing, ""},
         FailureCase{"SourceNeedsPassword",
                     [](const ScratchFolder& f, const std::string& s) {
-                        MakePdf(s, PdfSpec{1, 3, 0, true, "secret", "owner"});
+                        MakePdf(s, PdfRecipe{1, 3, 0, true, "secret", "owner"});
                         return PlainTarget(f, s);
                     },
                     kStatusAlreadyProtected, ""},
         FailureCase{"SourceHasOnlyPermissionPassword",
                     [](const ScratchFolder& f, const std::string& s) {
-                        MakePdf(s, PdfSpec{1, 3, 0, true, "", "owner"});
+                        MakePdf(s, PdfRecipe{1, 3, 0, true, "", "owner"});
                         return PlainTarget(f, s);
                     },
                     kStatusAlreadyProtected, ""},

@@ -11,7 +11,7 @@ namespace
 class ProtectFileTest : public ::testing::Test
 {
   protected:
-    void SetUp() override { MakePdf(Source(), PdfSpec{3, 5}); }
+    void SetUp() override { MakePdf(Source(), PdfRecipe{3, 5}); }
 
     std::string Source() const { return m_folder / "source.pdf"; }
     std::string Target() const { return m_folder / "target.pdf"; }

@@ -204,7 +204,7 @@ TEST_F(FolderRun, FailedFileDoesNotStopTheRun)
 {
     AddPdf("a.pdf");
     AddFile("broken.pdf", "this is not a PDF at all, just some text to fill fifty bytes");
-    PdfSpec locked;
+    PdfRecipe locked;
     locked.bEncrypt = true;
     locked.userPassword = "theirs";
     locked.ownerPassword = "theirs";

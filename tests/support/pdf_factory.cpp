@@ -62,7 +62,7 @@ std::string PageContent(int page, int lines, bool withPicture)
 }
 } // namespace
 
-size_t MakePdf(const std::string& path, const PdfSpec& spec)
+size_t MakePdf(const std::string& path, const PdfRecipe& recipe)
 {
     QPDF pdf;
     pdf.emptyPDF();
@@ -71,8 +71,8 @@ size_t MakePdf(const std::string& path, const PdfSpec& spec)
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"));
 
     const std::string& picture = SamplePicture();
-    size_t picturesLeft = spec.imageBytes == 0 ? 0 : (spec.imageBytes + picture.size() - 1) / picture.size();
-    int pageCount = spec.pages;
+    size_t picturesLeft = recipe.imageBytes == 0 ? 0 : (recipe.imageBytes + picture.size() - 1) / picture.size();
+    int pageCount = recipe.pages;
     if (static_cast<size_t>(pageCount) < picturesLeft)
         pageCount = static_cast<int>(picturesLeft);
 
@@ -99,15 +99,15 @@ size_t MakePdf(const std::string& path, const PdfSpec& spec)
             "<< /Type /Page /MediaBox [0 0 612 792] >>"));
         page.replaceKey("/Resources", resources);
         page.replaceKey("/Contents", QPDFObjectHandle::newStream(
-                                         &pdf, PageContent(i, spec.textLinesPerPage, withPicture)));
+                                         &pdf, PageContent(i, recipe.textLinesPerPage, withPicture)));
         pages.addPage(page, false);
     }
 
     QPDFWriter writer(pdf);
     writer.setOutputMemory();
     writer.setStaticID(true);
-    if (spec.bEncrypt)
-        writer.setR6EncryptionParameters(spec.userPassword.c_str(), spec.ownerPassword.c_str(),
+    if (recipe.bEncrypt)
+        writer.setR6EncryptionParameters(recipe.userPassword.c_str(), recipe.ownerPassword.c_str(),
                                          true, true, true, true, true, true, qpdf_r3p_full, true);
     writer.write();
     auto buf = writer.getBufferSharedPointer();

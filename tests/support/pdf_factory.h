@@ -4,7 +4,7 @@
 #include <string>
 
 // PDFs made with qpdf for tests and benchmarks.
-struct PdfSpec
+struct PdfRecipe
 {
     int pages = 1;
     int textLinesPerPage = 3;
@@ -17,7 +17,7 @@ struct PdfSpec
 };
 
 // Writes the PDF to an ANSI path. Returns its size in bytes.
-size_t MakePdf(const std::string& path, const PdfSpec& spec = PdfSpec());
+size_t MakePdf(const std::string& path, const PdfRecipe& recipe = PdfRecipe());
 
 // What the qpdf library reads back from a file opened with the given password bytes.
 struct EncryptionReadback
