@@ -114,22 +114,3 @@ HGLOBAL MakeDrop(const std::vector<std::string>& paths)
     return hDrop;
 }
 
-void EnsureCommonControls()
-{
-    static const bool done = []
-    {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        return InitCommonControlsEx(&icc) != FALSE;
-    }();
-    (void)done;
-}
-
-void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dunmere_dlg.h"
+#include "window_test_support.h"
 
 class TestMainWindow : public CDunmereDlg
 {
@@ -63,6 +64,3 @@ class ScriptedMessageBoxes
 // An HDROP as Explorer hands it over, for WM_DROPFILES.
 HGLOBAL MakeDrop(const std::vector<std::string>& paths);
 
-void EnsureCommonControls();
-// Dispatches whatever is queued for this thread.
-void PumpMessages();

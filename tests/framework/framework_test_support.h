@@ -9,28 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "window_test_support.h"
 #include "wnd.h"
-
-inline void EnsureCommonControls()
-{
-    static const bool done = []
-    {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        return InitCommonControlsEx(&icc) != FALSE;
-    }();
-    (void)done;
-}
-
-// Dispatches whatever is queued for this thread.
-inline void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 // Collects what the framework reports about escaped exceptions while it lives.
 class ReportCapture

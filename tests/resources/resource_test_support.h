@@ -7,28 +7,10 @@
 
 #include <commctrl.h>
 
+#include "window_test_support.h"
+
 #include <string>
 #include <vector>
-
-inline void EnsureCommonControls()
-{
-    static const bool done = []
-    {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        return InitCommonControlsEx(&icc) != FALSE;
-    }();
-    (void)done;
-}
-
-inline void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 // Children in window order, which for a dialog is its template order.
 inline std::vector<HWND> ChildWindows(HWND hDlg)

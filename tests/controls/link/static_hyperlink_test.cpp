@@ -1,5 +1,6 @@
 // The link on a real dialog from a template: what binding adds, clicks in both modes, hover
 // colour and capture, the hand cursor and the tooltip.
+#include "window_test_support.h"
 #include "static_hyperlink.h"
 
 #include <windows.h>
@@ -26,16 +27,6 @@ const char kHelpTip[] = "Get more Help on using Sealwick";
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
-
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 // Pumps until the condition holds or the time is up; returns the condition.
 template <typename Condition> bool PumpUntil(Condition condition, DWORD milliseconds)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "window_test_support.h"
 #include "dialog.h"
 #include "enhanced_list_ctrl.h"
 #include "list_test_dialog.h"
@@ -19,16 +20,6 @@ namespace
 {
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 class CResultsDlg : public CDialog
 {

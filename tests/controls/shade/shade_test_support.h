@@ -9,30 +9,11 @@
 
 #include <vector>
 
+#include "window_test_support.h"
 #include "dialog.h"
 #include "resource.h"
 #include "shade_button.h"
 #include "shade_test_dialog.h"
-
-inline void EnsureCommonControls()
-{
-    static const bool done = []
-    {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        return InitCommonControlsEx(&icc) != FALSE;
-    }();
-    (void)done;
-}
-
-inline void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 class CShadeTestDlg : public CDialog
 {
