@@ -1,10 +1,10 @@
-#include "about_dlg.h"
+#include "app/about_dlg.h"
 
 #include <cstdio>
 #include <vector>
 
-#include "about_texts.h"
-#include "resource.h"
+#include "app/about_texts.h"
+#include "res/resource.h"
 
 CAboutDlg::CAboutDlg(CWnd* pParent) : CDialogEx(IDD_ABOUTBOX, pParent) {}
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "dialog.h"
-#include "gdi.h"
+#include "framework/dialog.h"
+#include "framework/gdi.h"
 
 class CAboutDlg : public CDialogEx
 {

@@ -2,7 +2,7 @@
 
 // Every text the main window shows or writes into its fields. Each lives here only.
 
-#include "product.h"
+#include "base/product.h"
 
 constexpr const char* kAppCaption = kProductCaption;
 

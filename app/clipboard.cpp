@@ -1,4 +1,4 @@
-#include "clipboard.h"
+#include "app/clipboard.h"
 
 #include <cstring>
 

@@ -1,11 +1,11 @@
-#include "input_rules.h"
+#include "app/input_rules.h"
 
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
-#include "app_texts.h"
+#include "app/app_texts.h"
 
 namespace
 {

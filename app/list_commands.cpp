@@ -1,15 +1,15 @@
 // The results list's commands: its context menu, copying cells, opening a row's files and
 // folders, removing rows, and the two buttons below the list that share those routines.
-#include "dunmere_dlg.h"
+#include "app/main_window.h"
 
 #include <cctype>
 #include <cstring>
 
-#include "app_texts.h"
-#include "browser_launch.h"
-#include "clipboard.h"
-#include "file_system.h"
-#include "resource.h"
+#include "app/app_texts.h"
+#include "controls/browser_launch.h"
+#include "app/clipboard.h"
+#include "base/file_system.h"
+#include "res/resource.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
 // The one application object; the framework's WinMain runs it.
-#include "dunmere_app.h"
+#include "app/application.h"
 
 CDunmereApp theApp;

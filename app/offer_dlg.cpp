@@ -1,8 +1,8 @@
-#include "offer_dlg.h"
+#include "app/offer_dlg.h"
 
-#include "about_texts.h"
-#include "browser_launch.h"
-#include "resource.h"
+#include "app/about_texts.h"
+#include "controls/browser_launch.h"
+#include "res/resource.h"
 
 DlgOffer::DlgOffer(CWnd* pParent) : CDialogEx(IDD_OFFER, pParent) {}
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "dialog.h"
+#include "framework/dialog.h"
 
 class DlgOffer : public CDialogEx
 {

@@ -1,13 +1,13 @@
 // The "Protect PDF" button, the list area's repaint and what the window does ahead of its
 // message map while a run is under way.
-#include "dunmere_dlg.h"
+#include "app/main_window.h"
 
-#include "protection_worker.h"
-#include "resource.h"
-#include "run_messages.h"
-#include "thread.h"
-#include "validate_request.h"
-#include "window_protection_view.h"
+#include "app/protection_worker.h"
+#include "res/resource.h"
+#include "engine/message_box_texts.h"
+#include "framework/thread.h"
+#include "engine/validate_request.h"
+#include "app/window_protection_view.h"
 
 namespace
 {

@@ -1,11 +1,11 @@
-#include "protection_worker.h"
+#include "app/protection_worker.h"
 
 #include <commctrl.h>
 
-#include "dunmere_dlg.h"
-#include "protect_folder.h"
-#include "resource.h"
-#include "window_protection_view.h"
+#include "app/main_window.h"
+#include "engine/protect_folder.h"
+#include "res/resource.h"
+#include "app/window_protection_view.h"
 
 namespace
 {

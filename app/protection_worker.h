@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "protection_request.h"
+#include "engine/protection_request.h"
 
 class CDunmereDlg;
 

@@ -1,9 +1,9 @@
-#include "window_protection_view.h"
+#include "app/window_protection_view.h"
 
 #include <commctrl.h>
 
-#include "dunmere_dlg.h"
-#include "resource.h"
+#include "app/main_window.h"
+#include "res/resource.h"
 
 namespace
 {

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "protection_view.h"
+#include "engine/protection_view.h"
 
 class CDunmereDlg;
 

@@ -13,15 +13,15 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include "memory_protection_view.h"
-#include "path_compare.h"
+#include "tests/support/memory_protection_view.h"
+#include "engine/path_compare.h"
 #include "bench_common.h"
-#include "pdf_factory.h"
-#include "protect_file.h"
-#include "protect_folder.h"
-#include "random_provider.h"
-#include "result_row.h"
-#include "scratch.h"
+#include "tests/support/pdf_factory.h"
+#include "engine/protect_file.h"
+#include "engine/protect_folder.h"
+#include "engine/random_provider.h"
+#include "engine/result_row.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

@@ -13,10 +13,10 @@
 #include <qpdf/QUtil.hh>
 
 #include "bench_common.h"
-#include "pdf_factory.h"
-#include "protect_file.h"
-#include "random_provider.h"
-#include "scratch.h"
+#include "tests/support/pdf_factory.h"
+#include "engine/protect_file.h"
+#include "engine/random_provider.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

@@ -12,11 +12,11 @@
 
 #include <commctrl.h>
 
-#include "dunmere_dlg.h"
-#include "message_box.h"
-#include "pdf_factory.h"
-#include "resource.h"
-#include "scratch.h"
+#include "app/main_window.h"
+#include "framework/message_box.h"
+#include "tests/support/pdf_factory.h"
+#include "res/resource.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

@@ -1,17 +1,16 @@
-#include "browser_launch.h"
+#include "controls/browser_launch.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
 
-#include "file_system.h"
-#include "control_texts.h"
+#include "base/file_system.h"
+#include "controls/control_texts.h"
 
 namespace
 {
 // Null means the system's function. Kept null until set, so that a replacement installed by
 // another file's static initialiser is never overwritten by this file's.
-ShellExecuteFn g_shellExecute = nullptr;
 CreateProcessFn g_createProcess = nullptr;
 
 HINSTANCE ShellExecuteNow(LPCSTR verb, LPCSTR file)
@@ -55,20 +54,6 @@ std::string OnDrive(const char* path, char drive)
     return moved;
 }
 } // namespace
-
-ShellExecuteFn SetShellExecuteHandler(ShellExecuteFn handler)
-{
-    ShellExecuteFn previous = g_shellExecute;
-    g_shellExecute = handler;
-    return previous;
-}
-
-HINSTANCE ShellExecuteThroughHandler(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
-                                     LPCSTR directory, INT show)
-{
-    return (g_shellExecute ? g_shellExecute : &::ShellExecuteA)(owner, verb, file, parameters,
-                                                                directory, show);
-}
 
 CreateProcessFn SetCreateProcessHandler(CreateProcessFn handler)
 {

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "base/shell_execute.h"
+
 // Opens the address; failures are silent (the user sees nothing happen).
 void OpenUrlInBrowser(const char* address);
 
@@ -25,16 +27,10 @@ std::string ChooseBrowserPath(const char* windowsDirectory, bool bWow64,
 // that cannot be split or escaped from. Empty when it would not fit a process command line.
 std::string BrowserCommandLine(const std::string& browserPath, const char* address);
 
-// The two ways out of the process, replaceable so that tests start nothing. Each setter
-// returns the previous function (nullptr for the system's); nullptr restores the system's.
-using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+// The fallback's way out of the process, replaceable so that tests start nothing (the shell's
+// is in base/shell_execute.h). The setter returns the previous function (nullptr for the
+// system's); nullptr restores the system's.
 using CreateProcessFn = BOOL(WINAPI*)(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES,
                                       BOOL, DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA,
                                       LPPROCESS_INFORMATION);
-ShellExecuteFn SetShellExecuteHandler(ShellExecuteFn handler);
 CreateProcessFn SetCreateProcessHandler(CreateProcessFn handler);
-
-// ShellExecuteA, or its replacement when one is set; for every file, folder or address that
-// the program hands to the shell.
-HINSTANCE ShellExecuteThroughHandler(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
-                                     LPCSTR directory, INT show);

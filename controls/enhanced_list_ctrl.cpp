@@ -1,4 +1,4 @@
-#include "enhanced_list_ctrl.h"
+#include "controls/enhanced_list_ctrl.h"
 
 #include <shlwapi.h>
 
@@ -8,8 +8,7 @@
 #include <cstring>
 #include <utility>
 
-#include "resource.h"
-#include "control_texts.h"
+#include "controls/control_texts.h"
 
 int CEnhancedListCtrl::s_nSortColumn = 0;
 int CEnhancedListCtrl::s_nSortType = LIST_SORT_NONE;
@@ -151,11 +150,18 @@ ThemeProbe SetThemeProbe(ThemeProbe probe)
 
 CEnhancedListCtrl::CEnhancedListCtrl()
     : m_bColorColumns(0), m_nBackColorColumn(-1),
-      m_nTextColorColumn(-1), m_nSortType{}, m_nFixedColumns{}, m_nFixedCount(0)
+      m_nTextColorColumn(-1), m_nSortType{}, m_nFixedColumns{}, m_nFixedCount(0),
+      m_nAscendingBitmap(0), m_nDescendingBitmap(0)
 {
 }
 
 CEnhancedListCtrl::~CEnhancedListCtrl() = default;
+
+void CEnhancedListCtrl::SetClassicSortBitmaps(UINT nAscendingId, UINT nDescendingId)
+{
+    m_nAscendingBitmap = nAscendingId;
+    m_nDescendingBitmap = nDescendingId;
+}
 
 void CEnhancedListCtrl::SetToolTipText(const char* text)
 {
@@ -233,12 +239,13 @@ void CEnhancedListCtrl::SetClassicSortArrow(int nColumn, BOOL bAscending)
             item.fmt &= ~(HDF_BITMAP | HDF_BITMAP_ON_RIGHT);
             header->SetItem(i, &item);
         }
-        if (i == nColumn)
+        const UINT bitmapId = bAscending ? m_nAscendingBitmap : m_nDescendingBitmap;
+        if (i == nColumn && bitmapId)
         {
             item.fmt |= HDF_BITMAP | HDF_BITMAP_ON_RIGHT;
-            item.hbm = static_cast<HBITMAP>(::LoadImageA(
-                AfxGetResourceHandle(), MAKEINTRESOURCEA(bAscending ? IDB_SORT_DOWN : IDB_SORT_UP),
-                IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+            item.hbm = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(),
+                                                         MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP,
+                                                         0, 0, LR_LOADMAP3DCOLORS));
             header->SetItem(i, &item);
         }
     }

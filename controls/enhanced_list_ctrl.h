@@ -14,8 +14,8 @@
 
 #include <string>
 
-#include "header_ctrl_ex.h"
-#include "list_ctrl.h"
+#include "controls/header_ctrl_ex.h"
+#include "framework/list_ctrl.h"
 
 enum ListSortType
 {
@@ -57,6 +57,9 @@ class CEnhancedListCtrl : public CListCtrl
     void InsertColorColumns();
     void SetColumnSortType(int nColumn, int nSortType);
     void SetSortArrow(int nColumn, BOOL bAscending);
+    // The bitmaps (resource ids in the program's module) the classic indicator shows for an
+    // ascending and a descending sort; without them a classic header shows no indicator.
+    void SetClassicSortBitmaps(UINT nAscendingId, UINT nDescendingId);
     void SubclassHeader();
     // Also called by the protection worker: it only sends messages to the list.
     void SetRowTextColor(int nRow, COLORREF color);
@@ -71,6 +74,8 @@ class CEnhancedListCtrl : public CListCtrl
     int m_nSortType[kMaxSortColumns];
     int m_nFixedColumns[kMaxFixedColumns];
     int m_nFixedCount;
+    UINT m_nAscendingBitmap;
+    UINT m_nDescendingBitmap;
     std::string m_strToolTip;
 
     // The sort that runs: one state for every list of this class. The direction is one flag

@@ -1,4 +1,4 @@
-#include "header_ctrl_ex.h"
+#include "controls/header_ctrl_ex.h"
 
 #include <commctrl.h>
 

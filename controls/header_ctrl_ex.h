@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "list_ctrl.h"
+#include "framework/list_ctrl.h"
 
 class CHeaderCtrlEx : public CHeaderCtrl
 {

@@ -1,4 +1,4 @@
-#include "shade_image.h"
+#include "controls/shade_image.h"
 
 #include <cstring>
 

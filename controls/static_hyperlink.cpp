@@ -1,8 +1,8 @@
-#include "static_hyperlink.h"
+#include "controls/static_hyperlink.h"
 
 #include <windowsx.h>
 
-#include "browser_launch.h"
+#include "controls/browser_launch.h"
 
 CStaticHyperLink::CStaticHyperLink()
     : m_bNotifyParent(0), m_hLinkCursor(nullptr), m_bTipEnabled(0), m_bMouseOver(0),

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "controls.h"
-#include "gdi.h"
+#include "framework/control_wrappers.h"
+#include "framework/gdi.h"
 
 // Sent to the parent of a link in notify mode when it is clicked: wParam = the link's control
 // id, lParam = 0.

@@ -1,4 +1,4 @@
-#include "encryption_type.h"
+#include "engine/encryption_type.h"
 
 EncryptionType NormalizeEncryptionType(int value)
 {

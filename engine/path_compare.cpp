@@ -1,4 +1,4 @@
-#include "path_compare.h"
+#include "engine/path_compare.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "protect_file.h"
+#include "engine/protect_file.h"
 
 #include <windows.h>
 
@@ -10,11 +10,12 @@
 #include <qpdf/QPDFWriter.hh>
 #include <qpdf/QUtil.hh>
 
-#include "encryption_type.h"
-#include "path_compare.h"
-#include "random_provider.h"
-#include "status_texts.h"
-#include "text_encoding.h"
+#include "engine/encryption_type.h"
+#include "engine/path_compare.h"
+#include "engine/random_provider.h"
+#include "engine/status_texts.h"
+#include "engine/text_encoding.h"
+#include "base/text_conversion.h"
 
 namespace
 {

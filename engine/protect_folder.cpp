@@ -1,13 +1,13 @@
-#include "protect_folder.h"
+#include "engine/protect_folder.h"
 
 #include <windows.h>
 
-#include "encryption_type.h"
-#include "file_system.h"
-#include "protect_file.h"
-#include "result_row.h"
-#include "run_messages.h"
-#include "validate_request.h"
+#include "engine/encryption_type.h"
+#include "base/file_system.h"
+#include "engine/protect_file.h"
+#include "engine/result_row.h"
+#include "engine/message_box_texts.h"
+#include "engine/validate_request.h"
 
 namespace
 {

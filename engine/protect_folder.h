@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "protection_request.h"
-#include "protection_view.h"
+#include "engine/protection_request.h"
+#include "engine/protection_view.h"
 
 // Protects every PDF file directly inside the request's source folder into its target
 // folder, one result row per file, moving the progress from 10 to 100. Sub-folders are not

@@ -1,3 +1,3 @@
-#include "protection_view.h"
+#include "engine/protection_view.h"
 
 CProtectionView::~CProtectionView() = default;

@@ -1,4 +1,4 @@
-#include "random_provider.h"
+#include "engine/random_provider.h"
 
 #include <windows.h>
 

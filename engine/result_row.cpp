@@ -1,9 +1,9 @@
-#include "result_row.h"
+#include "engine/result_row.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "status_texts.h"
+#include "engine/status_texts.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "protection_view.h"
+#include "engine/protection_view.h"
 
 // Appends the row of one handled file: its name, PDF version, the run's encryption label,
 // the target (left empty when the status is a failure) and the status, red for a failure.

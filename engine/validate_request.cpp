@@ -1,12 +1,12 @@
-#include "validate_request.h"
+#include "engine/validate_request.h"
 
 #include <windows.h>
 
 #include <cstdio>
 
-#include "file_system.h"
-#include "path_compare.h"
-#include "run_messages.h"
+#include "base/file_system.h"
+#include "engine/path_compare.h"
+#include "engine/message_box_texts.h"
 
 namespace
 {

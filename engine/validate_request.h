@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "protection_request.h"
+#include "engine/protection_request.h"
 
 enum class ValidationOutcome
 {

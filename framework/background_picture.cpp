@@ -1,4 +1,4 @@
-#include "background_picture.h"
+#include "framework/background_picture.h"
 
 #include <commctrl.h>
 

@@ -1,8 +1,8 @@
-#include "dialog.h"
+#include "framework/dialog.h"
 
 #include <cstdio>
 
-#include "window_procs.h"
+#include "framework/window_procs.h"
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)

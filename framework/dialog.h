@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "wnd.h"
+#include "framework/wnd.h"
 
 class CDataExchange
 {

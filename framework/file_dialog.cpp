@@ -1,8 +1,8 @@
-#include "file_dialog.h"
+#include "framework/file_dialog.h"
 
 #include <shlobj.h>
 
-#include "wnd.h"
+#include "framework/wnd.h"
 
 namespace
 {

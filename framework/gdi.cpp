@@ -1,6 +1,6 @@
-#include "gdi.h"
+#include "framework/gdi.h"
 
-#include "wnd.h"
+#include "framework/wnd.h"
 
 CGdiObject::~CGdiObject()
 {

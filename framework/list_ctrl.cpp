@@ -1,8 +1,8 @@
-#include "list_ctrl.h"
+#include "framework/list_ctrl.h"
 
 #include <cstring>
 
-#include "gdi.h"
+#include "framework/gdi.h"
 
 CHeaderCtrl::CHeaderCtrl() = default;
 CHeaderCtrl::~CHeaderCtrl() = default;

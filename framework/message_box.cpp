@@ -1,4 +1,4 @@
-#include "message_box.h"
+#include "framework/message_box.h"
 
 namespace
 {

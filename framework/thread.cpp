@@ -1,10 +1,10 @@
-#include "thread.h"
+#include "framework/thread.h"
 
 #include <process.h>
 
 #include <exception>
 
-#include "wnd.h"
+#include "framework/wnd.h"
 
 CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
     : m_hThread(nullptr), m_nThreadID(0), m_bAutoDelete(TRUE), m_pfnThreadProc(pfnThreadProc),

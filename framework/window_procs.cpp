@@ -1,12 +1,12 @@
 // The three window procedures: they find the C++ object of a window, run its message map, and
 // stop every C++ exception here, because unwinding through user32's frames is undefined.
-#include "window_procs.h"
+#include "framework/window_procs.h"
 
 #include <commctrl.h>
 
 #include <exception>
 
-#include "wnd.h"
+#include "framework/wnd.h"
 
 const char* const kWindowObjectProperty = "Sealwick.CWnd";
 

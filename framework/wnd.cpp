@@ -1,11 +1,11 @@
-#include "wnd.h"
+#include "framework/wnd.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <exception>
 
-#include "window_procs.h"
+#include "framework/window_procs.h"
 
 const char* const kFrameworkWindowClass = "SealwickFrameworkWindow";
 

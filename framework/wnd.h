@@ -14,7 +14,7 @@
 #include <memory>
 #include <mutex>
 
-#include "message_map.h"
+#include "framework/message_map.h"
 
 class CWnd
 {

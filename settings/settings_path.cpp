@@ -1,28 +1,16 @@
-#include "settings_store.h"
-
-#include <windows.h>
+#include "settings/settings_store.h"
 
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
-#include "settings_texts.h"
+#include "base/executable_path.h"
+#include "settings/settings_texts.h"
 
 // The file lies beside the executable, whatever the working folder.
 std::string GetSettingsFilePath()
 {
-    std::vector<char> buffer(1000);
-    for (;;)
-    {
-        DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n < buffer.size())
-            break;
-        buffer.resize(buffer.size() * 2);
-    }
-    std::string folder = buffer.data();
-    const size_t slash = folder.find_last_of('\\');
-    if (slash != std::string::npos)
-        folder.resize(slash);
+    const std::string folder = ExecutableFolder();
 
     std::vector<char> path(folder.size() + strlen(kSettingsFileName) + 2);
     snprintf(path.data(), path.size(), kSettingsPathFormat, folder.c_str(), kSettingsFileName);

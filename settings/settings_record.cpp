@@ -1,6 +1,6 @@
-#include "settings_record.h"
+#include "settings/settings_record.h"
 
-#include "settings_texts.h"
+#include "settings/settings_texts.h"
 
 const IntSettingKey kIntSettingKeys[kIntSettingKeyCount] = {
     {kKeyRememberPassword, &SettingsRecord::bRememberPassword},

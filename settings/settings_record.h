@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings_texts.h"
+#include "settings/settings_texts.h"
 
 // The user's options and the main window's last inputs, one field per row of the settings
 // file, named after its key. A new record holds the defaults.

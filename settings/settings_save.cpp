@@ -1,11 +1,11 @@
-#include "settings_store.h"
+#include "settings/settings_store.h"
 
-#include "base64.h"
-#include "file_system.h"
-#include "message_box.h"
-#include "settings_text_rules.h"
-#include "settings_texts.h"
-#include "sqlite_connection.h"
+#include "settings/base64.h"
+#include "base/file_system.h"
+#include "framework/message_box.h"
+#include "settings/settings_text_rules.h"
+#include "settings/settings_texts.h"
+#include "settings/sqlite_connection.h"
 
 using namespace settings_internal;
 

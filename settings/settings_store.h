@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "settings_record.h"
+#include "settings/settings_record.h"
 
 // The settings file beside the executable. Every operation opens the file, does its work and
 // closes it again. The overloads with a path work on that file instead, for tests.

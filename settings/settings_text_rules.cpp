@@ -1,8 +1,8 @@
-#include "settings_text_rules.h"
+#include "settings/settings_text_rules.h"
 
 #include <windows.h>
 
-#include "settings_record.h"
+#include "settings/settings_record.h"
 
 namespace settings_internal
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "product.h"
+#include "base/product.h"
 
 // The settings file's name, its SQL, its key names and every message the settings store and
 // the settings dialog show. Each text lives here only.

@@ -1,4 +1,4 @@
-#include "sqlite_connection.h"
+#include "settings/sqlite_connection.h"
 
 #include <windows.h>
 

@@ -1,13 +1,13 @@
-#include "context_menu.h"
+#include "shell/context_menu.h"
 
 #include <shlwapi.h>
 
 #include <cstring>
 #include <optional>
 
-#include "context_menu_keys.h"
-#include "context_menu_texts.h"
-#include "windows_version.h"
+#include "shell/context_menu_keys.h"
+#include "shell/context_menu_texts.h"
+#include "base/windows_version.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
-#include "context_menu_keys.h"
+#include "shell/context_menu_keys.h"
 
 #include <cstdio>
 
-#include "context_menu_texts.h"
+#include "shell/context_menu_texts.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
-#include "input_rules.h"
+#include "app/input_rules.h"
 
 #include <gtest/gtest.h>
 
-#include "app_texts.h"
+#include "app/app_texts.h"
 
 namespace
 {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app_texts.h"
-#include "browser_launch.h"
+#include "app/app_texts.h"
+#include "controls/browser_launch.h"
 #include "main_window_test_support.h"
-#include "resource.h"
-#include "scratch.h"
+#include "res/resource.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

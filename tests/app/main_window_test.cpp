@@ -7,12 +7,12 @@
 
 #include <memory>
 
-#include "app_texts.h"
-#include "file_dialog.h"
+#include "app/app_texts.h"
+#include "framework/file_dialog.h"
 #include "main_window_test_support.h"
-#include "resource.h"
-#include "scratch.h"
-#include "settings_store.h"
+#include "res/resource.h"
+#include "tests/support/scratch.h"
+#include "settings/settings_store.h"
 
 namespace
 {

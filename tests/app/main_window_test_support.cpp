@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "message_box.h"
+#include "framework/message_box.h"
 
 TestMainWindow::TestMainWindow(const std::string& settingsPath, const std::string& commandLine)
     : m_strCommandLine(commandLine)

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "dunmere_dlg.h"
-#include "window_test_support.h"
+#include "app/main_window.h"
+#include "tests/support/window_test_support.h"
 
 class TestMainWindow : public CDunmereDlg
 {

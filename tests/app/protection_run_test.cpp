@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app_texts.h"
+#include "app/app_texts.h"
 #include "main_window_test_support.h"
-#include "pdf_factory.h"
-#include "resource.h"
-#include "run_messages.h"
-#include "scratch.h"
-#include "status_texts.h"
-#include "validate_request.h"
+#include "tests/support/pdf_factory.h"
+#include "res/resource.h"
+#include "engine/message_box_texts.h"
+#include "tests/support/scratch.h"
+#include "engine/status_texts.h"
+#include "engine/validate_request.h"
 
 namespace
 {

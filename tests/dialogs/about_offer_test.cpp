@@ -1,13 +1,13 @@
 // The about box shows the running program's version; the offer's picture opens the advertised
 // product's page and ends the dialog.
-#include "about_dlg.h"
-#include "offer_dlg.h"
+#include "app/about_dlg.h"
+#include "app/offer_dlg.h"
 
 #include <gtest/gtest.h>
 
-#include "about_texts.h"
-#include "launch_fakes.h"
-#include "resource.h"
+#include "app/about_texts.h"
+#include "tests/controls/link/launch_fakes.h"
+#include "res/resource.h"
 
 namespace
 {
@@ -60,7 +60,7 @@ TEST(DlgOffer, EscClosesWithoutOpeningAnything)
 // minute, for screenshots. Run with --gtest_also_run_disabled_tests --gtest_filter=*Demo*.
 #include <commctrl.h>
 
-#include "settings_dlg.h"
+#include "app/settings_dlg.h"
 
 namespace
 {

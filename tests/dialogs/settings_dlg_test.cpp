@@ -1,18 +1,18 @@
 // The settings dialog on its real template: what an opening shows, what counts as a change and
 // when Close asks, the label toggles, Save's outcomes and the Explorer verb after a save.
-#include "settings_dlg.h"
+#include "app/settings_dlg.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "launch_fakes.h"
-#include "message_box.h"
-#include "resource.h"
-#include "scratch.h"
-#include "settings_test_support.h"
-#include "settings_texts.h"
+#include "tests/controls/link/launch_fakes.h"
+#include "framework/message_box.h"
+#include "res/resource.h"
+#include "tests/support/scratch.h"
+#include "tests/settings/settings_test_support.h"
+#include "settings/settings_texts.h"
 
 namespace
 {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "path_compare.h"
-#include "scratch.h"
+#include "engine/path_compare.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

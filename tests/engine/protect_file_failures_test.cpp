@@ -4,10 +4,10 @@
 
 #include <functional>
 
-#include "pdf_factory.h"
-#include "protect_file.h"
-#include "scratch.h"
-#include "status_texts.h"
+#include "tests/support/pdf_factory.h"
+#include "engine/protect_file.h"
+#include "tests/support/scratch.h"
+#include "engine/status_texts.h"
 
 namespace
 {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "encryption_type.h"
-#include "pdf_factory.h"
-#include "protect_file.h"
-#include "scratch.h"
-#include "status_texts.h"
+#include "engine/encryption_type.h"
+#include "tests/support/pdf_factory.h"
+#include "engine/protect_file.h"
+#include "tests/support/scratch.h"
+#include "engine/status_texts.h"
 
 namespace
 {

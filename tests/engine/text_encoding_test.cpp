@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "text_encoding.h"
+#include "engine/text_encoding.h"
 
 namespace
 {
@@ -51,13 +51,5 @@ TEST(PasswordEncoding, MatchesWhatReadersHash)
             EXPECT_EQ(Hex(bytes), c.hex);
         }
     }
-}
-
-TEST(PathEncoding, AnsiPathsBecomeUtf8AndBack)
-{
-    std::string utf8;
-    ASSERT_TRUE(AnsiToUtf8("C:\\Users\\J\xFCrgen\\a.pdf", utf8, 1252));
-    EXPECT_EQ(utf8, "C:\\Users\\J\xC3\xBCrgen\\a.pdf");
-    EXPECT_EQ(Utf8ToAnsi(utf8, 1252), "C:\\Users\\J\xFCrgen\\a.pdf");
 }
 } // namespace

@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "run_messages.h"
-#include "scratch.h"
-#include "validate_request.h"
+#include "engine/message_box_texts.h"
+#include "tests/support/scratch.h"
+#include "engine/validate_request.h"
 
 namespace
 {

@@ -1,12 +1,12 @@
 // Dialogs from a template: modeless creation for tests, binding of members by control id,
 // ending by OK and Cancel, the modal loop, and Default() inside a dialog handler.
-#include "dialog.h"
+#include "framework/dialog.h"
 
 #include <gtest/gtest.h>
 
-#include "controls.h"
+#include "framework/control_wrappers.h"
 #include "framework_test_support.h"
-#include "list_ctrl.h"
+#include "framework/list_ctrl.h"
 #include "test_dialog.h"
 
 namespace

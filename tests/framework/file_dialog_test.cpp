@@ -1,6 +1,6 @@
 // The file and folder pickers go through replaceable functions, so a test answers them and
 // sees what the program asked for.
-#include "file_dialog.h"
+#include "framework/file_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 
 #include <stdexcept>
 
-#include "controls.h"
-#include "dialog.h"
+#include "framework/control_wrappers.h"
+#include "framework/dialog.h"
 #include "framework_test_support.h"
 #include "test_dialog.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "window_test_support.h"
-#include "wnd.h"
+#include "tests/support/window_test_support.h"
+#include "framework/wnd.h"
 
 // Collects what the framework reports about escaped exceptions while it lives.
 class ReportCapture

@@ -1,6 +1,6 @@
 // The resource holders release what they own, and only that: a detached handle survives its
 // holder, a pop-up belongs to its menu.
-#include "gdi.h"
+#include "framework/gdi.h"
 
 #include <gtest/gtest.h>
 

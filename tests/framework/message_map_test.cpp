@@ -1,6 +1,6 @@
 // Message maps: lookup by message, command and notification, chaining to the base class's
 // table, fall-through of handlers that decline, and Default() from inside a handler.
-#include "message_map.h"
+#include "framework/message_map.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework_test_support.h"
-#include "wnd.h"
+#include "framework/wnd.h"
 
 namespace
 {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "controls.h"
-#include "dialog.h"
+#include "framework/control_wrappers.h"
+#include "framework/dialog.h"
 #include "framework_test_support.h"
-#include "list_ctrl.h"
+#include "framework/list_ctrl.h"
 #include "test_dialog.h"
 
 namespace

@@ -1,6 +1,6 @@
 // Worker threads: the procedure runs with its argument on another thread, its result is the
 // thread's exit code, and an exception in it ends only that thread.
-#include "thread.h"
+#include "framework/thread.h"
 
 #include <gtest/gtest.h>
 

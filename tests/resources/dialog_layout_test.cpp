@@ -7,8 +7,8 @@
 #include <set>
 #include <utility>
 
-#include "dialog.h"
-#include "resource.h"
+#include "framework/dialog.h"
+#include "res/resource.h"
 #include "resource_test_support.h"
 
 namespace

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "dialog.h"
+#include "framework/dialog.h"
 #include "dialog_template.h"
-#include "resource.h"
+#include "res/resource.h"
 #include "resource_test_support.h"
 
 namespace

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "dialog.h"
-#include "resource.h"
+#include "framework/dialog.h"
+#include "res/resource.h"
 #include "resource_test_support.h"
 
 namespace

@@ -7,7 +7,7 @@
 
 #include <commctrl.h>
 
-#include "window_test_support.h"
+#include "tests/support/window_test_support.h"
 
 #include <string>
 #include <vector>

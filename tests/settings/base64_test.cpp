@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "base64.h"
+#include "settings/base64.h"
 
 namespace
 {

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "scratch.h"
-#include "settings_store.h"
+#include "tests/support/scratch.h"
+#include "settings/settings_store.h"
 #include "settings_test_support.h"
 
 namespace

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "base64.h"
-#include "scratch.h"
-#include "settings_store.h"
+#include "settings/base64.h"
+#include "tests/support/scratch.h"
+#include "settings/settings_store.h"
 #include "settings_test_support.h"
 
 namespace

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "scratch.h"
-#include "settings_store.h"
+#include "tests/support/scratch.h"
+#include "settings/settings_store.h"
 #include "settings_test_support.h"
-#include "settings_texts.h"
+#include "settings/settings_texts.h"
 
 namespace
 {

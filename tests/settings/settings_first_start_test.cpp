@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "scratch.h"
-#include "settings_store.h"
+#include "tests/support/scratch.h"
+#include "settings/settings_store.h"
 #include "settings_test_support.h"
 
 namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "base64.h"
-#include "scratch.h"
-#include "settings_store.h"
+#include "settings/base64.h"
+#include "tests/support/scratch.h"
+#include "settings/settings_store.h"
 #include "settings_test_support.h"
 
 namespace

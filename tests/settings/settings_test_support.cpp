@@ -4,8 +4,8 @@
 
 #include <sqlite3.h>
 
-#include "message_box.h"
-#include "settings_store.h"
+#include "framework/message_box.h"
+#include "settings/settings_store.h"
 
 namespace
 {

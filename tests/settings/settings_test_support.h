@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "settings_record.h"
+#include "settings/settings_record.h"
 
 // One row of the Settings table as stored, NULLs told apart from values.
 struct StoredRow

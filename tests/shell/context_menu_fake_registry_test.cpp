@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "context_menu.h"
+#include "shell/context_menu.h"
 
 // The verb's registry work against an in-memory registry, where rights can be taken away.
 

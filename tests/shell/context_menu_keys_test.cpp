@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "context_menu_keys.h"
+#include "shell/context_menu_keys.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 // Opening an address: the shell first, then a browser at its standard path on the Windows
 // drive; the address reaches the browser as exactly one argument.
-#include "browser_launch.h"
+#include "controls/browser_launch.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "file_system.h"
+#include "base/file_system.h"
 #include "launch_fakes.h"
 
 namespace

@@ -1,6 +1,6 @@
 #include "launch_fakes.h"
 
-#include "browser_launch.h"
+#include "controls/browser_launch.h"
 
 namespace
 {

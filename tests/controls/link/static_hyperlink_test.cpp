@@ -1,7 +1,7 @@
 // The link on a real dialog from a template: what binding adds, clicks in both modes, hover
 // colour and capture, the hand cursor and the tooltip.
-#include "window_test_support.h"
-#include "static_hyperlink.h"
+#include "tests/support/window_test_support.h"
+#include "controls/static_hyperlink.h"
 
 #include <windows.h>
 
@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "dialog.h"
-#include "gdi.h"
+#include "framework/dialog.h"
+#include "framework/gdi.h"
 #include "launch_fakes.h"
 #include "link_test_dialog.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "enhanced_list_ctrl.h"
+#include "controls/enhanced_list_ctrl.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 // The shaded button in a real dialog: style reading, check and radio behaviour, clicks, drags,
 // hover, tooltips, icons and what a paint puts on the screen.
-#include "shade_button.h"
+#include "controls/shade_button.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The face images without a window: palette mixing and blending, the bump at chosen pixels,
 // the noise, the focus lines, and how an image reaches a device context.
-#include "shade_image.h"
+#include "controls/shade_image.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "shade_button.h"
+#include "controls/shade_button.h"
 
 namespace
 {

@@ -9,10 +9,10 @@
 
 #include <vector>
 
-#include "window_test_support.h"
-#include "dialog.h"
-#include "resource.h"
-#include "shade_button.h"
+#include "tests/support/window_test_support.h"
+#include "framework/dialog.h"
+#include "res/resource.h"
+#include "controls/shade_button.h"
 #include "shade_test_dialog.h"
 
 class CShadeTestDlg : public CDialog

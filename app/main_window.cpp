@@ -1,16 +1,16 @@
 // The main window's life: start-up, routing, the fixed behaviours and the close sequence.
-#include "dunmere_dlg.h"
+#include "app/main_window.h"
 
 #include <cstdlib>
 
-#include "about_dlg.h"
-#include "app_texts.h"
-#include "context_menu.h"
-#include "message_box.h"
-#include "offer_dlg.h"
-#include "resource.h"
-#include "settings_store.h"
-#include "windows_version.h"
+#include "app/about_dlg.h"
+#include "app/app_texts.h"
+#include "shell/context_menu.h"
+#include "framework/message_box.h"
+#include "app/offer_dlg.h"
+#include "res/resource.h"
+#include "settings/settings_store.h"
+#include "base/windows_version.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 // The application object: registers the common controls and runs the main window modally;
 // the process ends when the window closes.
 
-#include "app.h"
+#include "framework/win_app.h"
 
 class CDunmereApp : public CWinApp
 {

@@ -1,14 +1,14 @@
-#include "settings_dlg.h"
+#include "app/settings_dlg.h"
 
 #include <cstdio>
 #include <vector>
 
-#include "background_picture.h"
-#include "context_menu.h"
-#include "message_box.h"
-#include "resource.h"
-#include "settings_store.h"
-#include "settings_texts.h"
+#include "framework/background_picture.h"
+#include "shell/context_menu.h"
+#include "framework/message_box.h"
+#include "res/resource.h"
+#include "settings/settings_store.h"
+#include "settings/settings_texts.h"
 
 namespace
 {

@@ -7,7 +7,7 @@
 
 #include <commctrl.h>
 
-#include "wnd.h"
+#include "framework/wnd.h"
 
 class CButton : public CWnd
 {

@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "framework/control_wrappers.h"
 
 CButton::CButton() = default;
 CButton::~CButton() = default;

@@ -1,10 +1,10 @@
-#include "dunmere_app.h"
+#include "app/application.h"
 
 #include <commctrl.h>
 
 #include <memory>
 
-#include "dunmere_dlg.h"
+#include "app/main_window.h"
 
 CDunmereApp::CDunmereApp() : CWinApp(nullptr) {}
 

@@ -1,13 +1,13 @@
 // The main window's inputs: the operation mode with its remembered texts, browsing, drops, the
 // command-line file and the coupling of the password fields with the restrictions.
-#include "dunmere_dlg.h"
+#include "app/main_window.h"
 
 #include <shellapi.h>
 
-#include "app_texts.h"
-#include "file_dialog.h"
-#include "file_system.h"
-#include "resource.h"
+#include "app/app_texts.h"
+#include "framework/file_dialog.h"
+#include "base/file_system.h"
+#include "res/resource.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "windows_version.h"
+#include "base/windows_version.h"
 
 #include <windows.h>
 

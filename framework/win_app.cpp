@@ -1,11 +1,11 @@
 // WinMain lives in this file on purpose: an executable that constructs a CWinApp pulls this
 // object file out of the library and gets WinMain with it, while programs without one (tests,
 // tools) keep their own entry point.
-#include "app.h"
+#include "framework/win_app.h"
 
 #include <exception>
 
-#include "wnd.h"
+#include "framework/wnd.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "protection_view.h"
+#include "engine/protection_view.h"
 
 // Keeps what a run reports, for tests and benchmarks that run without a window.
 class CMemoryProtectionView : public CProtectionView

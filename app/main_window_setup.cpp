@@ -1,10 +1,11 @@
 // The main window's one-time set-up and its painting rules.
-#include "dunmere_dlg.h"
+#include "app/main_window.h"
 
-#include "background_picture.h"
-#include "app_texts.h"
-#include "resource.h"
-#include "results_list_setup.h"
+#include "framework/background_picture.h"
+#include "app/app_texts.h"
+#include "res/resource.h"
+#include "app/results_list_setup.h"
+#include "base/executable_path.h"
 
 namespace
 {
@@ -62,12 +63,8 @@ bool IsRestorable(const std::string& text)
 
 std::string UserGuidePath()
 {
-    char path[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length < sizeof path ? length : 0);
-    const size_t slash = folder.find_last_of('\\');
-    folder.erase(slash == std::string::npos ? 0 : slash + 1);
-    return folder + kUserGuideFileName;
+    const std::string folder = ExecutableFolder();
+    return folder.empty() ? kUserGuideFileName : folder + '\\' + kUserGuideFileName;
 }
 } // namespace
 

@@ -1,7 +1,7 @@
-#include "results_list_setup.h"
+#include "app/results_list_setup.h"
 
-#include "resource.h"
-#include "control_texts.h"
+#include "res/resource.h"
+#include "controls/control_texts.h"
 
 namespace
 {
@@ -29,6 +29,8 @@ void SetUpResultsList(CEnhancedListCtrl& list, CFont& headerFont, CImageList& ro
 
     for (int column = 0; column < kSourcePathColumn; ++column)
         list.SetColumnSortType(column, LIST_SORT_TEXT);
+    // The classic indicator points the other way from the themed one: down for ascending.
+    list.SetClassicSortBitmaps(IDB_SORT_DOWN, IDB_SORT_UP);
     list.SetSortArrow(0, TRUE);
 
     // The list lays its header out again when it is shown, now with the new height.
