@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all packages deps configure build run test bench clean
+.PHONY: all packages deps configure build run test bench format format-check clean
 
 all: build
 
@@ -28,11 +28,18 @@ build: configure
 run: build
 	@scripts/run.sh $(BUILD)
 
-test: build
+test: build format-check
 	@scripts/test.sh $(BUILD)
 
 bench: build
 	@scripts/bench.sh $(BUILD)
+
+# The project's .clang-format over every C++ file of the tree.
+format: packages
+	@scripts/format.sh
+
+format-check: packages
+	@scripts/format.sh --check
 
 clean:
 	rm -rf $(BUILD)

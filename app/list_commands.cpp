@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "app/app_texts.h"
-#include "controls/browser_launch.h"
 #include "app/clipboard.h"
 #include "base/file_system.h"
+#include "controls/browser_launch.h"
 #include "res/resource.h"
 
 namespace

@@ -5,12 +5,12 @@
 
 #include "app/about_dlg.h"
 #include "app/app_texts.h"
-#include "shell/context_menu.h"
-#include "framework/message_box.h"
 #include "app/offer_dlg.h"
+#include "base/windows_version.h"
+#include "framework/message_box.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
-#include "base/windows_version.h"
+#include "shell/context_menu.h"
 
 namespace
 {

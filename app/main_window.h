@@ -8,15 +8,15 @@
 #include <atomic>
 #include <string>
 
-#include "framework/control_wrappers.h"
-#include "framework/dialog.h"
-#include "controls/enhanced_list_ctrl.h"
-#include "framework/gdi.h"
 #include "app/input_rules.h"
 #include "app/settings_dlg.h"
-#include "settings/settings_record.h"
+#include "controls/enhanced_list_ctrl.h"
 #include "controls/shade_button.h"
 #include "controls/static_hyperlink.h"
+#include "framework/control_wrappers.h"
+#include "framework/dialog.h"
+#include "framework/gdi.h"
+#include "settings/settings_record.h"
 
 class CDunmereDlg : public CDialog
 {

@@ -5,8 +5,8 @@
 #include <shellapi.h>
 
 #include "app/app_texts.h"
-#include "framework/file_dialog.h"
 #include "base/file_system.h"
+#include "framework/file_dialog.h"
 #include "res/resource.h"
 
 namespace

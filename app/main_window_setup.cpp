@@ -1,11 +1,11 @@
 // The main window's one-time set-up and its painting rules.
 #include "app/main_window.h"
 
-#include "framework/background_picture.h"
 #include "app/app_texts.h"
-#include "res/resource.h"
 #include "app/results_list_setup.h"
 #include "base/executable_path.h"
+#include "framework/background_picture.h"
+#include "res/resource.h"
 
 namespace
 {

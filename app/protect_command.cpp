@@ -3,11 +3,11 @@
 #include "app/main_window.h"
 
 #include "app/protection_worker.h"
-#include "res/resource.h"
-#include "engine/message_box_texts.h"
-#include "framework/thread.h"
-#include "engine/validate_request.h"
 #include "app/window_protection_view.h"
+#include "engine/message_box_texts.h"
+#include "engine/validate_request.h"
+#include "framework/thread.h"
+#include "res/resource.h"
 
 namespace
 {

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
+#include "app/window_protection_view.h"
 #include "engine/protect_folder.h"
 #include "res/resource.h"
-#include "app/window_protection_view.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 #include "app/results_list_setup.h"
 
-#include "res/resource.h"
 #include "controls/control_texts.h"
+#include "res/resource.h"
 
 namespace
 {

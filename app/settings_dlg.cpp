@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "framework/background_picture.h"
-#include "shell/context_menu.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
 #include "settings/settings_texts.h"
+#include "shell/context_menu.h"
 
 namespace
 {

@@ -8,11 +8,11 @@
 
 #include <string>
 
+#include "controls/shade_button.h"
+#include "controls/static_hyperlink.h"
 #include "framework/control_wrappers.h"
 #include "framework/dialog.h"
 #include "settings/settings_record.h"
-#include "controls/shade_button.h"
-#include "controls/static_hyperlink.h"
 
 class SettingsDlg : public CDialogEx
 {

@@ -9,7 +9,8 @@ std::string ExecutablePath()
     std::vector<char> buffer(MAX_PATH);
     for (;;)
     {
-        const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n =
+            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0)
             return {};
         // A full buffer may hold a cut path: try again with a larger one.

@@ -8,8 +8,8 @@ bool MultiByteToWide(const std::string& text, unsigned codePage, std::wstring& w
     if (text.empty())
         return true;
     const int length = static_cast<int>(text.size());
-    const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length,
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
     if (n <= 0)
         return false;
     wide.resize(static_cast<size_t>(n));
@@ -32,8 +32,8 @@ bool WideToMultiByte(const std::wstring& wide, unsigned codePage, std::string& t
     const DWORD flags = bUnicode ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL bLost = FALSE;
     BOOL* lost = bUnicode ? nullptr : &bLost;
-    const int n = WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr,
-                                      lost);
+    const int n =
+        WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, lost);
     if (n <= 0)
         return false;
     text.resize(static_cast<size_t>(n));

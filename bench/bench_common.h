@@ -3,9 +3,9 @@
 // What every benchmark shares: a timer, the median, and the bare library run that the
 // tool's own work is measured against.
 
+#include <functional>
 #include <string>
 #include <vector>
-#include <functional>
 
 // Wall-clock seconds that `work` takes.
 double Seconds(const std::function<void()>& work);

@@ -13,14 +13,14 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include "tests/support/memory_protection_view.h"
-#include "engine/path_compare.h"
 #include "bench_common.h"
-#include "tests/support/pdf_factory.h"
+#include "engine/path_compare.h"
 #include "engine/protect_file.h"
 #include "engine/protect_folder.h"
 #include "engine/random_provider.h"
 #include "engine/result_row.h"
+#include "tests/support/memory_protection_view.h"
+#include "tests/support/pdf_factory.h"
 #include "tests/support/scratch.h"
 
 namespace

@@ -13,9 +13,9 @@
 #include <qpdf/QUtil.hh>
 
 #include "bench_common.h"
-#include "tests/support/pdf_factory.h"
 #include "engine/protect_file.h"
 #include "engine/random_provider.h"
+#include "tests/support/pdf_factory.h"
 #include "tests/support/scratch.h"
 
 namespace
@@ -39,10 +39,12 @@ void PrintFileWork(const std::string& in, const std::string& out)
         copyIn.push_back(Seconds([&] { CopyFileA(in.c_str(), work.c_str(), FALSE); }));
         CopyFileA(out.c_str(), done.c_str(), FALSE);
         copyOut.push_back(Seconds([&] { CopyFileA(done.c_str(), out.c_str(), FALSE); }));
-        remove.push_back(Seconds([&] {
-            DeleteFileA(work.c_str());
-            DeleteFileA(done.c_str());
-        }));
+        remove.push_back(Seconds(
+            [&]
+            {
+                DeleteFileA(work.c_str());
+                DeleteFileA(done.c_str());
+            }));
     }
     std::printf("large, file work alone: working copy %.3f s, final copy %.3f s, deleting %.3f s\n",
                 Median(copyIn), Median(copyOut), Median(remove));

@@ -14,8 +14,8 @@
 
 #include "app/main_window.h"
 #include "framework/message_box.h"
-#include "tests/support/pdf_factory.h"
 #include "res/resource.h"
+#include "tests/support/pdf_factory.h"
 #include "tests/support/scratch.h"
 
 namespace

@@ -11,9 +11,9 @@
 
 #include <string>
 
+#include "controls/shade_image.h"
 #include "framework/control_wrappers.h"
 #include "framework/gdi.h"
-#include "controls/shade_image.h"
 
 enum ShadeButtonKind
 {

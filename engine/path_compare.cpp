@@ -50,9 +50,11 @@ void TrimTrailingSeparators(std::wstring& path)
 // link, a substituted drive, a share of a local folder.
 bool SameObjectOnDisk(const std::wstring& a, const std::wstring& b)
 {
-    auto identify = [](const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info) {
-        HANDLE h = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    auto identify = [](const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info)
+    {
+        HANDLE h =
+            CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         if (h == INVALID_HANDLE_VALUE)
             return false;
         bool ok = GetFileInformationByHandle(h, &info) != 0;
@@ -69,7 +71,8 @@ bool SameObjectOnDisk(const std::wstring& a, const std::wstring& b)
         CompareFileTime(&da.ftCreationTime, &db.ftCreationTime) != 0)
         return false;
     BY_HANDLE_FILE_INFORMATION ia, ib;
-    return identify(b, ib) && identify(a, ia) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+    return identify(b, ib) && identify(a, ia) &&
+           ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
            ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
 }
 } // namespace

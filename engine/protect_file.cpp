@@ -10,12 +10,12 @@
 #include <qpdf/QPDFWriter.hh>
 #include <qpdf/QUtil.hh>
 
+#include "base/text_conversion.h"
 #include "engine/encryption_type.h"
 #include "engine/path_compare.h"
 #include "engine/random_provider.h"
 #include "engine/status_texts.h"
 #include "engine/text_encoding.h"
-#include "base/text_conversion.h"
 
 namespace
 {
@@ -88,8 +88,8 @@ FILE* OpenOutput(const std::string& utf8Path)
 // Opens the input without a password and writes the encrypted output. The writer truncates
 // its output when it is constructed, so everything that can refuse the source happens first.
 void WriteEncrypted(const Route& route, const std::string& userPassword,
-                    const std::string& ownerPassword, const Restrictions& r,
-                    EncryptionType method, bool& bOutputOpened)
+                    const std::string& ownerPassword, const Restrictions& r, EncryptionType method,
+                    bool& bOutputOpened)
 {
     QPDF pdf;
     pdf.setSuppressWarnings(true);
@@ -150,7 +150,8 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
         // Readers hash a typed password as UTF-8 (AES-256) or PDFDocEncoding (128-bit
         // methods); store exactly those bytes so the password opens the file anywhere.
         std::string userPassword, ownerPassword;
-        const std::string& ownerAnsi = permissionPassword.empty() ? openPassword : permissionPassword;
+        const std::string& ownerAnsi =
+            permissionPassword.empty() ? openPassword : permissionPassword;
         if (!EncodePasswordForMethod(openPassword, method, userPassword) ||
             !EncodePasswordForMethod(ownerAnsi, method, ownerPassword))
         {
@@ -177,7 +178,8 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
         route.inputUtf8 = ToUtf8Path(route.inputAnsi);
         route.outputUtf8 = ToUtf8Path(route.outputAnsi);
 
-        auto removeTemps = [&] {
+        auto removeTemps = [&]
+        {
             if (bTempsInUse)
             {
                 DeleteFileA(workCopy.c_str());

@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "engine/encryption_type.h"
 #include "base/file_system.h"
+#include "engine/encryption_type.h"
+#include "engine/message_box_texts.h"
 #include "engine/protect_file.h"
 #include "engine/result_row.h"
-#include "engine/message_box_texts.h"
 #include "engine/validate_request.h"
 
 namespace

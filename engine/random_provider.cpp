@@ -28,10 +28,9 @@ class SystemRandomProvider final : public RandomDataProvider
         while (len > 0)
         {
             ULONG chunk = len > 0x40000000u ? 0x40000000u : static_cast<ULONG>(len);
-            NTSTATUS status = m_hAlgorithm
-                                  ? BCryptGenRandom(m_hAlgorithm, data, chunk, 0)
-                                  : BCryptGenRandom(nullptr, data, chunk,
-                                                    BCRYPT_USE_SYSTEM_PREFERRED_RNG);
+            NTSTATUS status = m_hAlgorithm ? BCryptGenRandom(m_hAlgorithm, data, chunk, 0)
+                                           : BCryptGenRandom(nullptr, data, chunk,
+                                                             BCRYPT_USE_SYSTEM_PREFERRED_RNG);
             if (status != 0)
                 throw std::runtime_error("unable to obtain random data from the system");
             data += chunk;
@@ -53,9 +52,11 @@ SystemRandomProvider::~SystemRandomProvider()
 void InstallSystemRandomProvider()
 {
     static std::once_flag once;
-    std::call_once(once, [] {
-        // Lives for the whole process: qpdf keeps a plain pointer to it.
-        static SystemRandomProvider provider;
-        QUtil::setRandomDataProvider(&provider);
-    });
+    std::call_once(once,
+                   []
+                   {
+                       // Lives for the whole process: qpdf keeps a plain pointer to it.
+                       static SystemRandomProvider provider;
+                       QUtil::setRandomDataProvider(&provider);
+                   });
 }

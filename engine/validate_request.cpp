@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "base/file_system.h"
-#include "engine/path_compare.h"
 #include "engine/message_box_texts.h"
+#include "engine/path_compare.h"
 
 namespace
 {

@@ -32,7 +32,8 @@ void PaintAroundControls(HWND hPicture)
         MapWindowPoints(nullptr, hPicture, reinterpret_cast<POINT*>(&rc), 2);
         ExcludeClipRect(hDC, rc.left, rc.top, rc.right, rc.bottom);
     }
-    HBITMAP hBitmap = reinterpret_cast<HBITMAP>(SendMessageA(hPicture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    HBITMAP hBitmap =
+        reinterpret_cast<HBITMAP>(SendMessageA(hPicture, STM_GETIMAGE, IMAGE_BITMAP, 0));
     BITMAP bm;
     if (hBitmap && GetObjectA(hBitmap, sizeof bm, &bm))
     {
@@ -45,8 +46,8 @@ void PaintAroundControls(HWND hPicture)
     EndPaint(hPicture, &ps);
 }
 
-LRESULT CALLBACK PictureProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                             UINT_PTR id, DWORD_PTR)
+LRESULT CALLBACK PictureProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                             DWORD_PTR)
 {
     switch (message)
     {

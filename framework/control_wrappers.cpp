@@ -28,9 +28,7 @@ UINT CButton::GetButtonStyle() const
     return GetStyle() & 0xFFFF;
 }
 
-void CButton::DrawItem(DRAWITEMSTRUCT*)
-{
-}
+void CButton::DrawItem(DRAWITEMSTRUCT*) {}
 
 const MessageMap* CButton::GetMessageMap() const
 {

@@ -11,7 +11,7 @@
 
 class CButton : public CWnd
 {
-public:
+  public:
     CButton();
     ~CButton() override;
 
@@ -24,13 +24,13 @@ public:
     // Owner-drawn buttons paint here; the parent's WM_DRAWITEM is reflected to it.
     virtual void DrawItem(DRAWITEMSTRUCT* pDrawItemStruct);
 
-protected:
+  protected:
     const MessageMap* GetMessageMap() const override;
 };
 
 class CStatic : public CWnd
 {
-public:
+  public:
     CStatic();
     ~CStatic() override;
 
@@ -40,7 +40,7 @@ public:
 
 class CEdit : public CWnd
 {
-public:
+  public:
     CEdit();
     ~CEdit() override;
 
@@ -53,7 +53,7 @@ public:
 
 class CComboBox : public CWnd
 {
-public:
+  public:
     CComboBox();
     ~CComboBox() override;
 
@@ -68,7 +68,7 @@ public:
 
 class CProgressCtrl : public CWnd
 {
-public:
+  public:
     CProgressCtrl();
     ~CProgressCtrl() override;
 
@@ -82,7 +82,7 @@ public:
 // common-controls version accepts.
 class CToolTipCtrl : public CWnd
 {
-public:
+  public:
     CToolTipCtrl();
     ~CToolTipCtrl() override;
 

@@ -125,9 +125,7 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
     return TRUE;
 }
 
-void CDialog::DoDataExchange(CDataExchange*)
-{
-}
+void CDialog::DoDataExchange(CDataExchange*) {}
 
 BOOL CDialog::OnInitDialog()
 {
@@ -162,8 +160,6 @@ const MessageMap* CDialog::GetMessageMap() const
     return &map;
 }
 
-CDialogEx::CDialogEx(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nIDTemplate, pParentWnd)
-{
-}
+CDialogEx::CDialogEx(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nIDTemplate, pParentWnd) {}
 
 CDialogEx::~CDialogEx() = default;

@@ -10,7 +10,7 @@
 
 class CDataExchange
 {
-public:
+  public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
     BOOL m_bSaveAndValidate; // TRUE: controls to members; FALSE: members to controls
@@ -24,7 +24,7 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
 class CDialog : public CWnd
 {
-public:
+  public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialog() override;
 
@@ -43,7 +43,7 @@ public:
 
     virtual BOOL OnInitDialog();
 
-protected:
+  protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual void OnOK();
     virtual void OnCancel();
@@ -53,7 +53,7 @@ protected:
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
 
-private:
+  private:
     BOOL CreateFromTemplate(HWND hOwner);
     void RunModalLoop();
     LRESULT HandleInitDialog(WPARAM, LPARAM);
@@ -66,7 +66,7 @@ private:
 // The dialog base that newer windows derive from; behaves like CDialog.
 class CDialogEx : public CDialog
 {
-public:
+  public:
     explicit CDialogEx(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialogEx() override;
 };

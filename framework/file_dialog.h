@@ -13,7 +13,7 @@ class CWnd;
 
 class CFileDialog
 {
-public:
+  public:
     // lpszFilter uses '|' between parts and ends with "||", e.g. "PDF Files (*.pdf)|*.pdf||".
     CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt = nullptr,
                 const char* lpszFileName = nullptr,
@@ -30,7 +30,7 @@ public:
 
     OPENFILENAMEA m_ofn;
 
-private:
+  private:
     BOOL m_bOpenFileDialog;
     std::string m_strFilter; // parts separated by '\0', as the system wants them
     std::string m_strDefExt;

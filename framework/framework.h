@@ -2,7 +2,6 @@
 
 // Everything the framework offers, for code that uses most of it.
 
-#include "framework/win_app.h"
 #include "framework/background_picture.h"
 #include "framework/control_wrappers.h"
 #include "framework/dialog.h"
@@ -12,4 +11,5 @@
 #include "framework/message_box.h"
 #include "framework/message_map.h"
 #include "framework/thread.h"
+#include "framework/win_app.h"
 #include "framework/wnd.h"

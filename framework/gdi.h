@@ -14,7 +14,7 @@ class CWnd;
 
 class CGdiObject
 {
-public:
+  public:
     CGdiObject() : m_hObject(nullptr) {}
     ~CGdiObject();
     CGdiObject(const CGdiObject&) = delete;
@@ -30,20 +30,20 @@ public:
 
 class CFont : public CGdiObject
 {
-public:
+  public:
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
     BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                     BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                    BYTE nPitchAndFamily, const char* lpszFacename);
+                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                    const char* lpszFacename);
     int GetLogFont(LOGFONTA* pLogFont) const;
 };
 
 class CBitmap : public CGdiObject
 {
-public:
+  public:
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 
     BOOL LoadBitmap(UINT nIDResource);
@@ -53,7 +53,7 @@ public:
 
 class CImageList
 {
-public:
+  public:
     CImageList() : m_hImageList(nullptr) {}
     ~CImageList();
     CImageList(const CImageList&) = delete;
@@ -73,7 +73,7 @@ public:
 
 class CMenu
 {
-public:
+  public:
     CMenu() : m_hMenu(nullptr), m_bOwned(true) {}
     ~CMenu();
     CMenu(const CMenu&) = delete;
@@ -99,7 +99,7 @@ public:
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, const RECT* rect = nullptr);
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, HWND hWnd, const RECT* rect = nullptr);
 
-private:
+  private:
     bool m_bOwned; // false for the pop-ups of a loaded menu: the menu destroys them
     std::map<HMENU, std::unique_ptr<CMenu>> m_subMenus;
 };

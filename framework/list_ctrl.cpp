@@ -14,14 +14,14 @@ int CHeaderCtrl::GetItemCount() const
 
 BOOL CHeaderCtrl::GetItem(int nPos, HDITEMA* pHeaderItem) const
 {
-    return static_cast<BOOL>(
-        SendMessage(HDM_GETITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
+    return static_cast<BOOL>(SendMessage(HDM_GETITEMA, static_cast<WPARAM>(nPos),
+                                         reinterpret_cast<LPARAM>(pHeaderItem)));
 }
 
 BOOL CHeaderCtrl::SetItem(int nPos, HDITEMA* pHeaderItem)
 {
-    return static_cast<BOOL>(
-        SendMessage(HDM_SETITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
+    return static_cast<BOOL>(SendMessage(HDM_SETITEMA, static_cast<WPARAM>(nPos),
+                                         reinterpret_cast<LPARAM>(pHeaderItem)));
 }
 
 CListCtrl::CListCtrl() = default;
@@ -53,8 +53,8 @@ int CListCtrl::InsertColumn(int nCol, const char* heading, int nFormat, int nWid
         column.mask |= LVCF_SUBITEM;
         column.iSubItem = nSubItem;
     }
-    return static_cast<int>(
-        SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&column)));
+    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol),
+                                        reinterpret_cast<LPARAM>(&column)));
 }
 
 BOOL CListCtrl::SetColumnWidth(int nCol, int cx)
@@ -101,8 +101,8 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const char* text)
     LVITEMA item = {};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<char*>(text);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem),
-                                         reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, char* buffer, int bufferSize) const
@@ -158,8 +158,8 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
     LVITEMA item = {};
     item.state = nState;
     item.stateMask = nMask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem),
-                                         reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 int CListCtrl::GetNextItem(int nItem, int nFlags) const

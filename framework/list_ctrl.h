@@ -12,7 +12,7 @@ class CImageList;
 
 class CHeaderCtrl : public CWnd
 {
-public:
+  public:
     CHeaderCtrl();
     ~CHeaderCtrl() override;
 
@@ -23,7 +23,7 @@ public:
 
 class CListCtrl : public CWnd
 {
-public:
+  public:
     CListCtrl();
     ~CListCtrl() override;
 
@@ -62,6 +62,6 @@ public:
     // the list attached), else a wrapper owned by this list.
     CHeaderCtrl* GetHeaderCtrl();
 
-private:
+  private:
     CHeaderCtrl m_headerWrapper;
 };

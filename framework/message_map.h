@@ -79,10 +79,7 @@ struct MessageMap
         : base(baseMap), first(entries), last(entries + N)
     {
     }
-    explicit MessageMap(const MessageMap* baseMap)
-        : base(baseMap), first(nullptr), last(nullptr)
-    {
-    }
+    explicit MessageMap(const MessageMap* baseMap) : base(baseMap), first(nullptr), last(nullptr) {}
 };
 
 namespace message_map_detail
@@ -207,7 +204,11 @@ template <auto Fn> MessageEntry OnCommand(UINT id, UINT code = BN_CLICKED)
 
 template <auto Fn> MessageEntry OnCommandRange(UINT idFirst, UINT idLast, UINT code = BN_CLICKED)
 {
-    return {MessageMatch::Command, WM_COMMAND, code, idFirst, idLast,
+    return {MessageMatch::Command,
+            WM_COMMAND,
+            code,
+            idFirst,
+            idLast,
             &message_map_detail::CommandRange<Fn>};
 }
 
@@ -223,13 +224,13 @@ template <auto Fn> MessageEntry OnCtlColor()
 
 template <auto Fn> MessageEntry OnCommandReflect(UINT code)
 {
-    return {MessageMatch::CommandReflect, WM_REFLECT_BASE + WM_COMMAND, code, 0, 0,
+    return {MessageMatch::CommandReflect,    WM_REFLECT_BASE + WM_COMMAND, code, 0, 0,
             &message_map_detail::Command<Fn>};
 }
 
 template <auto Fn> MessageEntry OnNotifyReflect(UINT code)
 {
-    return {MessageMatch::NotifyReflect, WM_REFLECT_BASE + WM_NOTIFY, code, 0, 0,
+    return {MessageMatch::NotifyReflect,    WM_REFLECT_BASE + WM_NOTIFY, code, 0, 0,
             &message_map_detail::Notify<Fn>};
 }
 
@@ -240,6 +241,10 @@ template <auto Fn> MessageEntry OnCtlColorReflect()
 
 template <auto Fn> MessageEntry OnDrawItemReflect()
 {
-    return {MessageMatch::Message, WM_REFLECT_BASE + WM_DRAWITEM, 0, 0, 0,
+    return {MessageMatch::Message,
+            WM_REFLECT_BASE + WM_DRAWITEM,
+            0,
+            0,
+            0,
             &message_map_detail::DrawItem<Fn>};
 }

@@ -45,8 +45,8 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize,
     // Always start suspended: the handle and id must be stored before the thread can end and
     // delete this object.
     unsigned id = 0;
-    const uintptr_t handle = ::_beginthreadex(lpSecurityAttrs, nStackSize, Start, this,
-                                              CREATE_SUSPENDED, &id);
+    const uintptr_t handle =
+        ::_beginthreadex(lpSecurityAttrs, nStackSize, Start, this, CREATE_SUSPENDED, &id);
     if (!handle)
         return FALSE;
     m_hThread = reinterpret_cast<HANDLE>(handle);

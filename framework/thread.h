@@ -11,7 +11,7 @@ using AFX_THREADPROC = UINT (*)(LPVOID pParam);
 
 class CWinThread
 {
-public:
+  public:
     CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
     virtual ~CWinThread();
     CWinThread(const CWinThread&) = delete;
@@ -26,7 +26,7 @@ public:
     DWORD ResumeThread();
     BOOL SetThreadPriority(int nPriority);
 
-private:
+  private:
     static unsigned __stdcall Start(void* self);
 
     AFX_THREADPROC m_pfnThreadProc;
@@ -37,4 +37,5 @@ private:
 // with exit code (UINT)-1, instead of ending the process.
 CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam,
                            int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0,
-                           DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
+                           DWORD dwCreateFlags = 0,
+                           LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);

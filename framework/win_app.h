@@ -12,7 +12,7 @@ class CWnd;
 
 class CWinApp
 {
-public:
+  public:
     explicit CWinApp(const char* lpszAppName = nullptr);
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
@@ -28,7 +28,7 @@ public:
     int m_nCmdShow;
     CWnd* m_pMainWnd;
 
-protected:
+  protected:
     int m_nExitCode;
 };
 

@@ -79,9 +79,7 @@ bool MessageEntry::Matches(UINT msg, WPARAM wParam, LPARAM lParam) const
     return false;
 }
 
-CWnd::CWnd() : m_hWnd(nullptr), m_binding(Binding::None), m_current{}, m_bDefaultPending(false)
-{
-}
+CWnd::CWnd() : m_hWnd(nullptr), m_binding(Binding::None), m_current{}, m_bDefaultPending(false) {}
 
 CWnd::~CWnd()
 {
@@ -113,9 +111,7 @@ void CWnd::BindPermanent(HWND hWnd, Binding binding)
     ::SetPropA(hWnd, kWindowObjectProperty, this);
 }
 
-void CWnd::PostNcDestroy()
-{
-}
+void CWnd::PostNcDestroy() {}
 
 BOOL CWnd::Attach(HWND hWnd)
 {
@@ -210,9 +206,7 @@ BOOL CWnd::DestroyWindow()
     return destroyed;
 }
 
-void CWnd::PreSubclassWindow()
-{
-}
+void CWnd::PreSubclassWindow() {}
 
 BOOL CWnd::PreTranslateMessage(MSG*)
 {
@@ -373,8 +367,8 @@ HFONT CWnd::GetFont() const
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
-    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
-                                               reinterpret_cast<LPARAM>(hIcon)));
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
 }
 
 HMENU CWnd::GetSystemMenu(BOOL bRevert) const

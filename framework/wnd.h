@@ -18,7 +18,7 @@
 
 class CWnd
 {
-public:
+  public:
     CWnd();
     virtual ~CWnd();
     CWnd(const CWnd&) = delete;
@@ -115,7 +115,7 @@ public:
     // looks the reflected message up in this object's map.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
-protected:
+  protected:
     virtual const MessageMap* GetMessageMap() const;
 
     // How this object receives its window's messages; set by whoever binds it.
@@ -133,7 +133,7 @@ protected:
     // Forgets the window when it is destroyed; called by the window procedures.
     virtual void PostNcDestroy();
 
-private:
+  private:
     friend struct WindowProcAccess;
 
     // The message being dispatched, for Default().

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  make cmake gcc g++ dpkg-dev xz-utils tcl python3
+  make cmake gcc g++ dpkg-dev xz-utils tcl python3 clang-format
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   mingw-w64-tools libz-mingw-w64-dev googletest
   wine wine64 xvfb xauth

@@ -1,8 +1,8 @@
 #include "settings/settings_store.h"
 
-#include "settings/base64.h"
 #include "base/file_system.h"
 #include "framework/message_box.h"
+#include "settings/base64.h"
 #include "settings/settings_text_rules.h"
 #include "settings/settings_texts.h"
 #include "settings/sqlite_connection.h"

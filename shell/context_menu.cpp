@@ -5,9 +5,9 @@
 #include <cstring>
 #include <optional>
 
+#include "base/windows_version.h"
 #include "shell/context_menu_keys.h"
 #include "shell/context_menu_texts.h"
-#include "base/windows_version.h"
 
 namespace
 {

@@ -11,8 +11,8 @@
 #include "framework/file_dialog.h"
 #include "main_window_test_support.h"
 #include "res/resource.h"
-#include "tests/support/scratch.h"
 #include "settings/settings_store.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

@@ -113,4 +113,3 @@ HGLOBAL MakeDrop(const std::vector<std::string>& paths)
     GlobalUnlock(hDrop);
     return hDrop;
 }
-

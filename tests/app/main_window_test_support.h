@@ -63,4 +63,3 @@ class ScriptedMessageBoxes
 
 // An HDROP as Explorer hands it over, for WM_DROPFILES.
 HGLOBAL MakeDrop(const std::vector<std::string>& paths);
-

@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "app/app_texts.h"
-#include "main_window_test_support.h"
-#include "tests/support/pdf_factory.h"
-#include "res/resource.h"
 #include "engine/message_box_texts.h"
-#include "tests/support/scratch.h"
 #include "engine/status_texts.h"
 #include "engine/validate_request.h"
+#include "main_window_test_support.h"
+#include "res/resource.h"
+#include "tests/support/pdf_factory.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "app/about_texts.h"
-#include "tests/controls/link/launch_fakes.h"
 #include "res/resource.h"
+#include "tests/controls/link/launch_fakes.h"
 
 namespace
 {

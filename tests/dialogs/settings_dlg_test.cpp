@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/controls/link/launch_fakes.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
-#include "tests/support/scratch.h"
-#include "tests/settings/settings_test_support.h"
 #include "settings/settings_texts.h"
+#include "tests/controls/link/launch_fakes.h"
+#include "tests/settings/settings_test_support.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

@@ -4,18 +4,18 @@
 
 #include <functional>
 
-#include "tests/support/pdf_factory.h"
 #include "engine/protect_file.h"
-#include "tests/support/scratch.h"
 #include "engine/status_texts.h"
+#include "tests/support/pdf_factory.h"
+#include "tests/support/scratch.h"
 
 namespace
 {
 // Temporaries of this process only: other test programs may be protecting files too.
 std::vector<std::string> OurTemporaries()
 {
-    return FilesStartingWith(TempFolderPath(),
-                             std::string(kTempFilePrefix) + "_" + std::to_string(GetCurrentProcessId()) + "_");
+    return FilesStartingWith(TempFolderPath(), std::string(kTempFilePrefix) + "_" +
+                                                   std::to_string(GetCurrentProcessId()) + "_");
 }
 
 struct FailureCase
@@ -70,44 +70,51 @@ std::string PlainTarget(const ScratchFolder& f, const std::string&)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProtectFileFailures,
-    ::testing::Values(
-        FailureCase{"MissingSource", PlainTarget, kStatusSourceMissing, ""},
-        FailureCase{"SourceNeedsPassword",
-                    [](const ScratchFolder& f, const std::string& s) {
-                        MakePdf(s, PdfRecipe{1, 3, 0, true, "secret", "owner"});
-                        return PlainTarget(f, s);
-                    },
-                    kStatusAlreadyProtected, ""},
-        FailureCase{"SourceHasOnlyPermissionPassword",
-                    [](const ScratchFolder& f, const std::string& s) {
-                        MakePdf(s, PdfRecipe{1, 3, 0, true, "", "owner"});
-                        return PlainTarget(f, s);
-                    },
-                    kStatusAlreadyProtected, ""},
-        FailureCase{"DamagedFile",
-                    [](const ScratchFolder& f, const std::string& s) {
-                        WriteFileBytes(s, "%PDF-1.4\n1 0 obj\n<< /Type /Catalog /Pag");
-                        return PlainTarget(f, s);
-                    },
-                    "", "source.pdf"},
-        FailureCase{"TextFileNamedPdf",
-                    [](const ScratchFolder& f, const std::string& s) {
-                        WriteFileBytes(s, "Dear reader,\nthis is a letter, not a PDF.\n");
-                        return PlainTarget(f, s);
-                    },
-                    "", "source.pdf"},
-        FailureCase{"TargetInMissingFolder",
-                    [](const ScratchFolder& f, const std::string& s) {
-                        MakePdf(s);
-                        return f / "no such folder\\target.pdf";
-                    },
-                    kStatusTargetFailed, ""},
-        FailureCase{"TargetIsTheSource",
-                    [](const ScratchFolder& f, const std::string& s) {
-                        MakePdf(s);
-                        return f.Path() + "\\.\\SOURCE.PDF";
-                    },
-                    kStatusSameAsSource, ""}),
+    ::testing::Values(FailureCase{"MissingSource", PlainTarget, kStatusSourceMissing, ""},
+                      FailureCase{"SourceNeedsPassword",
+                                  [](const ScratchFolder& f, const std::string& s)
+                                  {
+                                      MakePdf(s, PdfRecipe{1, 3, 0, true, "secret", "owner"});
+                                      return PlainTarget(f, s);
+                                  },
+                                  kStatusAlreadyProtected, ""},
+                      FailureCase{"SourceHasOnlyPermissionPassword",
+                                  [](const ScratchFolder& f, const std::string& s)
+                                  {
+                                      MakePdf(s, PdfRecipe{1, 3, 0, true, "", "owner"});
+                                      return PlainTarget(f, s);
+                                  },
+                                  kStatusAlreadyProtected, ""},
+                      FailureCase{"DamagedFile",
+                                  [](const ScratchFolder& f, const std::string& s)
+                                  {
+                                      WriteFileBytes(s,
+                                                     "%PDF-1.4\n1 0 obj\n<< /Type /Catalog /Pag");
+                                      return PlainTarget(f, s);
+                                  },
+                                  "", "source.pdf"},
+                      FailureCase{"TextFileNamedPdf",
+                                  [](const ScratchFolder& f, const std::string& s)
+                                  {
+                                      WriteFileBytes(
+                                          s, "Dear reader,\nthis is a letter, not a PDF.\n");
+                                      return PlainTarget(f, s);
+                                  },
+                                  "", "source.pdf"},
+                      FailureCase{"TargetInMissingFolder",
+                                  [](const ScratchFolder& f, const std::string& s)
+                                  {
+                                      MakePdf(s);
+                                      return f / "no such folder\\target.pdf";
+                                  },
+                                  kStatusTargetFailed, ""},
+                      FailureCase{"TargetIsTheSource",
+                                  [](const ScratchFolder& f, const std::string& s)
+                                  {
+                                      MakePdf(s);
+                                      return f.Path() + "\\.\\SOURCE.PDF";
+                                  },
+                                  kStatusSameAsSource, ""}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 // Another application holding the target open without sharing: the final copy must fail
@@ -141,7 +148,8 @@ TEST(ProtectFileWithoutTempFolder, ProtectsStraightFromSourceToTarget)
     const std::string before = ReadFileBytes(source);
     TempFolderOverride temp(folder / "missing\\");
     std::string status;
-    EXPECT_TRUE(ProtectFile(source, target, "open", "perm", false, true, false, 2, status)) << status;
+    EXPECT_TRUE(ProtectFile(source, target, "open", "perm", false, true, false, 2, status))
+        << status;
     EXPECT_EQ(status, kStatusProtectedRestricted);
     EXPECT_EQ(ReadEncryption(target, "open").P, -300);
     EXPECT_EQ(ReadFileBytes(source), before);
@@ -161,7 +169,8 @@ TEST(ProtectFileWithoutTempFolder, FailuresNameTheUserFilesAndLeaveNoHalfTarget)
     EXPECT_FALSE(PathExists(target));
 
     status.clear();
-    EXPECT_FALSE(ProtectFile(folder / "absent.pdf", target, "open", "", false, false, false, 2, status));
+    EXPECT_FALSE(
+        ProtectFile(folder / "absent.pdf", target, "open", "", false, false, false, 2, status));
     EXPECT_EQ(status, kStatusSourceMissing);
 }
 } // namespace

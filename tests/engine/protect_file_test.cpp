@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/encryption_type.h"
-#include "tests/support/pdf_factory.h"
 #include "engine/protect_file.h"
-#include "tests/support/scratch.h"
 #include "engine/status_texts.h"
+#include "tests/support/pdf_factory.h"
+#include "tests/support/scratch.h"
 
 namespace
 {
@@ -36,7 +36,8 @@ TEST_P(EncryptionTypes, WritesTheMethodAndBothPasswords)
 {
     const TypeCase& c = GetParam();
     std::string status;
-    EXPECT_TRUE(ProtectFile(Source(), Target(), "open", "perm", false, false, false, c.type, status));
+    EXPECT_TRUE(
+        ProtectFile(Source(), Target(), "open", "perm", false, false, false, c.type, status));
     EXPECT_EQ(status, kStatusProtected);
     EXPECT_STREQ(EncryptionTypeLabel(c.type), c.label);
 
@@ -160,11 +161,13 @@ TEST_F(ProtectFileTest, PasswordThe128BitMethodsCannotHoldIsRefused)
     for (int type : {0, 1})
     {
         std::string status;
-        EXPECT_FALSE(ProtectFile(Source(), Target(), softHyphen, "", false, false, false, type, status));
+        EXPECT_FALSE(
+            ProtectFile(Source(), Target(), softHyphen, "", false, false, false, type, status));
         EXPECT_EQ(status, kStatusPasswordNotStorable);
         EXPECT_FALSE(PathExists(Target()));
         status.clear();
-        EXPECT_FALSE(ProtectFile(Source(), Target(), "open", softHyphen, false, false, false, type, status));
+        EXPECT_FALSE(
+            ProtectFile(Source(), Target(), "open", softHyphen, false, false, false, type, status));
         EXPECT_EQ(status, kStatusPasswordNotStorable);
     }
     std::string status;
@@ -180,7 +183,8 @@ TEST(ProtectFileNonAsciiPaths, SourceAndTemporaryFolderWithUmlauts)
     MakePdf(source);
     TempFolderOverride temp(folder.Path() + "\\");
     std::string status;
-    EXPECT_TRUE(ProtectFile(source, target, "open", "perm", false, false, false, 2, status)) << status;
+    EXPECT_TRUE(ProtectFile(source, target, "open", "perm", false, false, false, 2, status))
+        << status;
     EXPECT_EQ(status, kStatusProtected);
     EXPECT_TRUE(ReadEncryption(target, "open").bOpened);
     EXPECT_TRUE(FilesStartingWith(folder.Path(), kTempFilePrefix).empty());

@@ -6,13 +6,13 @@
 #include <map>
 #include <utility>
 
-#include "tests/support/memory_protection_view.h"
-#include "tests/support/pdf_factory.h"
-#include "engine/protect_folder.h"
 #include "engine/message_box_texts.h"
-#include "tests/support/scratch.h"
+#include "engine/protect_folder.h"
 #include "engine/status_texts.h"
 #include "engine/validate_request.h"
+#include "tests/support/memory_protection_view.h"
+#include "tests/support/pdf_factory.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

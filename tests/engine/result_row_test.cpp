@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/memory_protection_view.h"
 #include "engine/result_row.h"
-#include "tests/support/scratch.h"
 #include "engine/status_texts.h"
+#include "tests/support/memory_protection_view.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

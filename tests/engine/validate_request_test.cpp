@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "engine/message_box_texts.h"
-#include "tests/support/scratch.h"
 #include "engine/validate_request.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

@@ -5,15 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "framework/control_wrappers.h"
-#include "framework_test_support.h"
 #include "framework/list_ctrl.h"
+#include "framework_test_support.h"
 #include "test_dialog.h"
 
 namespace
 {
 class CTestDlg : public CDialog
 {
-public:
+  public:
     CTestDlg() : CDialog(IDD_TEST_DIALOG) {}
 
     CButton m_push;
@@ -29,7 +29,7 @@ public:
     bool cancelOnInit = false;
     int initCount = 0;
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange* pDX) override
     {
         DDX_Control(pDX, IDC_PUSH, m_push);
@@ -68,13 +68,13 @@ protected:
         return &map;
     }
 
-public:
+  public:
     int setTextCount = 0;
 };
 
 class DialogTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override { EnsureCommonControls(); }
 };
 
@@ -88,8 +88,9 @@ TEST_F(DialogTest, ModelessFromTemplateBindsEachMemberToItsControl)
         int id;
         CWnd* member;
     } bindings[] = {
-        {IDC_PUSH, &dlg.m_push},   {IDC_OWNER_DRAW, &dlg.m_ownerDraw}, {IDC_LABEL, &dlg.m_label},
-        {IDC_EDIT, &dlg.m_edit},   {IDC_LIST, &dlg.m_list},            {IDC_COMBO, &dlg.m_combo},
+        {IDC_PUSH, &dlg.m_push},         {IDC_OWNER_DRAW, &dlg.m_ownerDraw},
+        {IDC_LABEL, &dlg.m_label},       {IDC_EDIT, &dlg.m_edit},
+        {IDC_LIST, &dlg.m_list},         {IDC_COMBO, &dlg.m_combo},
         {IDC_PROGRESS, &dlg.m_progress},
     };
     for (const auto& b : bindings)

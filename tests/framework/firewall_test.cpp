@@ -19,10 +19,10 @@ constexpr UINT kAnswer = WM_APP + 11;
 // The same two handlers for every kind of window.
 template <typename Base> class CThrowing : public Base
 {
-public:
+  public:
     using Base::Base;
 
-protected:
+  protected:
     LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("handler failed"); }
     LRESULT OnThrowOther(WPARAM, LPARAM) { throw 42; }
     LRESULT OnAnswer(WPARAM, LPARAM) { return 42; }
@@ -41,11 +41,11 @@ protected:
 
 class CThrowingDlg : public CThrowing<CDialog>
 {
-public:
+  public:
     CThrowingDlg() : CThrowing<CDialog>(IDD_TEST_DIALOG) {}
     CThrowing<CButton> m_push;
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_PUSH, m_push); }
 };
 
@@ -77,7 +77,7 @@ TEST(Firewall, ExceptionInAPaintHandlerDoesNotRepaintForEver)
 {
     class CBadPaint : public CWnd
     {
-    protected:
+      protected:
         LRESULT OnPaint(WPARAM, LPARAM) { throw std::runtime_error("paint failed"); }
         const MessageMap* GetMessageMap() const override
         {
@@ -88,8 +88,8 @@ TEST(Firewall, ExceptionInAPaintHandlerDoesNotRepaintForEver)
     };
     ReportCapture reports;
     CBadPaint wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
-                             nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr));
     wnd.UpdateWindow();
     PumpMessages();
     EXPECT_EQ(1u, ReportCapture::Reports().size());

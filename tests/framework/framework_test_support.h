@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/window_test_support.h"
 #include "framework/wnd.h"
+#include "tests/support/window_test_support.h"
 
 // Collects what the framework reports about escaped exceptions while it lives.
 class ReportCapture
 {
-public:
+  public:
     ReportCapture() : m_previous(SetExceptionReporter(&Record)) { Reports().clear(); }
     ~ReportCapture() { SetExceptionReporter(m_previous); }
 
@@ -25,7 +25,7 @@ public:
         return reports;
     }
 
-private:
+  private:
     static void Record(const char* what) { Reports().push_back(what); }
     ExceptionReporter m_previous;
 };

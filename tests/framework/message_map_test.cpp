@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "framework_test_support.h"
 #include "framework/wnd.h"
+#include "framework_test_support.h"
 
 namespace
 {
@@ -17,10 +17,10 @@ constexpr UINT kBaseOnly = WM_APP + 2;
 
 class CBaseWnd : public CWnd
 {
-public:
+  public:
     std::vector<std::string> log;
 
-protected:
+  protected:
     LRESULT OnOverridden(WPARAM, LPARAM)
     {
         log.push_back("base");
@@ -47,7 +47,7 @@ protected:
 
 class CDerivedWnd : public CBaseWnd
 {
-protected:
+  protected:
     // wParam 0 declines, so the base class's entry runs.
     bool OnOverridden(WPARAM wParam, LPARAM, LRESULT& result)
     {

@@ -6,18 +6,18 @@
 
 #include "framework/control_wrappers.h"
 #include "framework/dialog.h"
-#include "framework_test_support.h"
 #include "framework/list_ctrl.h"
+#include "framework_test_support.h"
 #include "test_dialog.h"
 
 namespace
 {
 class CClickButton : public CButton
 {
-public:
+  public:
     int clicks = 0;
 
-protected:
+  protected:
     void OnClicked() { ++clicks; }
 
     const MessageMap* GetMessageMap() const override
@@ -32,7 +32,7 @@ protected:
 
 class CDrawnButton : public CButton
 {
-public:
+  public:
     int draws = 0;
     UINT drawnId = 0;
 
@@ -46,7 +46,7 @@ public:
 
 class CColoredStatic : public CStatic
 {
-protected:
+  protected:
     HBRUSH CtlColor(HDC hDC, UINT)
     {
         SetTextColor(hDC, RGB(255, 0, 0));
@@ -65,11 +65,11 @@ protected:
 
 class CSortingList : public CListCtrl
 {
-public:
+  public:
     int columnClicks = 0;
     int customDraws = 0;
 
-protected:
+  protected:
     // Declines, so the parent hears of the click too.
     bool OnColumnClick(NMHDR*, LRESULT*)
     {
@@ -95,7 +95,7 @@ protected:
 
 class CReflectDlg : public CDialog
 {
-public:
+  public:
     CReflectDlg() : CDialog(IDD_TEST_DIALOG) {}
 
     CClickButton m_push;
@@ -107,7 +107,7 @@ public:
     int parentEditChanges = 0;
     int parentColumnClicks = 0;
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange* pDX) override
     {
         DDX_Control(pDX, IDC_PUSH, m_push);
@@ -136,7 +136,7 @@ protected:
 // top-level window costs seconds to map and unmap.
 class ReflectionTest : public ::testing::Test
 {
-protected:
+  protected:
     static void SetUpTestSuite()
     {
         EnsureCommonControls();

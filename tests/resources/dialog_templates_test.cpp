@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "framework/dialog.h"
 #include "dialog_template.h"
+#include "framework/dialog.h"
 #include "res/resource.h"
 #include "resource_test_support.h"
 

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "tests/support/scratch.h"
 #include "settings/settings_store.h"
 #include "settings_test_support.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

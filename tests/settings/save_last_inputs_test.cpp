@@ -3,9 +3,9 @@
 #include <functional>
 
 #include "settings/base64.h"
-#include "tests/support/scratch.h"
 #include "settings/settings_store.h"
 #include "settings_test_support.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/scratch.h"
 #include "settings/settings_store.h"
 #include "settings_test_support.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "settings/base64.h"
-#include "tests/support/scratch.h"
 #include "settings/settings_store.h"
 #include "settings_test_support.h"
+#include "tests/support/scratch.h"
 
 namespace
 {

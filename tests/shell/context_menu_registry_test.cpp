@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/windows_version.h"
 #include "shell/context_menu.h"
 #include "shell/context_menu_keys.h"
-#include "base/windows_version.h"
 
 // The verb in the real registry of the test prefix, where the tests may write machine-wide.
 // Each test leaves the classes as it found them.

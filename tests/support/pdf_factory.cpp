@@ -20,7 +20,8 @@ constexpr int kPictureSide = 400;
 // One noisy photograph-like JPEG; noise keeps it from shrinking to nothing.
 const std::string& SamplePicture()
 {
-    static const std::string jpeg = [] {
+    static const std::string jpeg = []
+    {
         std::vector<unsigned char> rgb(kPictureSide * kPictureSide * 3);
         unsigned seed = 12345;
         for (int y = 0; y < kPictureSide; ++y)
@@ -31,7 +32,8 @@ const std::string& SamplePicture()
                 unsigned char* p = &rgb[(y * kPictureSide + x) * 3];
                 p[0] = static_cast<unsigned char>((x * 255 / kPictureSide + noise) & 0xff);
                 p[1] = static_cast<unsigned char>((y * 255 / kPictureSide + noise * 2) & 0xff);
-                p[2] = static_cast<unsigned char>(((x + y) * 127 / kPictureSide + noise * 3) & 0xff);
+                p[2] =
+                    static_cast<unsigned char>(((x + y) * 127 / kPictureSide + noise * 3) & 0xff);
             }
         Pl_Buffer out("jpeg");
         Pl_DCT dct("dct", &out, kPictureSide, kPictureSide, 3, JCS_RGB);
@@ -71,7 +73,8 @@ size_t MakePdf(const std::string& path, const PdfRecipe& recipe)
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"));
 
     const std::string& picture = SamplePicture();
-    size_t picturesLeft = recipe.imageBytes == 0 ? 0 : (recipe.imageBytes + picture.size() - 1) / picture.size();
+    size_t picturesLeft =
+        recipe.imageBytes == 0 ? 0 : (recipe.imageBytes + picture.size() - 1) / picture.size();
     int pageCount = recipe.pages;
     if (static_cast<size_t>(pageCount) < picturesLeft)
         pageCount = static_cast<int>(picturesLeft);
@@ -95,11 +98,12 @@ size_t MakePdf(const std::string& path, const PdfRecipe& recipe)
             resources.replaceKey("/XObject", QPDFObjectHandle::parse("<< >>"));
             resources.getKey("/XObject").replaceKey("/Im1", image);
         }
-        QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-            "<< /Type /Page /MediaBox [0 0 612 792] >>"));
+        QPDFObjectHandle page = pdf.makeIndirectObject(
+            QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 612 792] >>"));
         page.replaceKey("/Resources", resources);
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(
-                                         &pdf, PageContent(i, recipe.textLinesPerPage, withPicture)));
+        page.replaceKey("/Contents",
+                        QPDFObjectHandle::newStream(
+                            &pdf, PageContent(i, recipe.textLinesPerPage, withPicture)));
         pages.addPage(page, false);
     }
 

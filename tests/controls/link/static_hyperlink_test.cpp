@@ -1,7 +1,7 @@
 // The link on a real dialog from a template: what binding adds, clicks in both modes, hover
 // colour and capture, the hand cursor and the tooltip.
-#include "tests/support/window_test_support.h"
 #include "controls/static_hyperlink.h"
+#include "tests/support/window_test_support.h"
 
 #include <windows.h>
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/window_test_support.h"
-#include "framework/dialog.h"
-#include "controls/enhanced_list_ctrl.h"
-#include "list_test_dialog.h"
 #include "app/results_list_setup.h"
+#include "controls/enhanced_list_ctrl.h"
+#include "framework/dialog.h"
+#include "list_test_dialog.h"
+#include "tests/support/window_test_support.h"
 
 namespace
 {

@@ -9,11 +9,11 @@
 
 #include <vector>
 
-#include "tests/support/window_test_support.h"
+#include "controls/shade_button.h"
 #include "framework/dialog.h"
 #include "res/resource.h"
-#include "controls/shade_button.h"
 #include "shade_test_dialog.h"
+#include "tests/support/window_test_support.h"
 
 class CShadeTestDlg : public CDialog
 {
