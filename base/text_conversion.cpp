@@ -77,3 +77,68 @@ std::string Utf8ToAnsi(const std::string& utf8, unsigned codePage)
     WideToMultiByte(wide, codePage, ansi);
     return ansi;
 }
+
+std::string ClipText(const std::string& text, size_t maxChars)
+{
+    // A character takes at least one byte in every code page.
+    if (text.size() <= maxChars)
+        return text;
+    std::wstring wide = AnsiToWide(text);
+    if (wide.size() <= maxChars)
+        return text;
+    size_t keep = maxChars;
+    // A surrogate pair is one character: keep both halves or neither.
+    if (keep > 0 && wide[keep - 1] >= 0xD800 && wide[keep - 1] <= 0xDBFF)
+        --keep;
+    wide.resize(keep);
+    std::string clipped;
+    WideToMultiByte(wide, CP_ACP, clipped);
+    return clipped;
+}
+
+bool WideToAnsi(const std::wstring& wide, std::string& ansi)
+{
+    return WideToMultiByte(wide, CP_ACP, ansi);
+}
+
+std::wstring AnsiToWide(const std::string& ansi)
+{
+    std::wstring wide;
+    if (!MultiByteToWide(ansi, CP_ACP, wide))
+    {
+        // Not valid in the code page: take what the system makes of it rather than nothing.
+        const int n =
+            MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+        wide.resize(n > 0 ? static_cast<size_t>(n) : 0);
+        if (n > 0)
+            MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], n);
+    }
+    return wide;
+}
+
+std::wstring FoldCase(const std::wstring& text)
+{
+    std::wstring folded = text;
+    if (!folded.empty())
+        LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text.data(), static_cast<int>(text.size()),
+                     &folded[0], static_cast<int>(folded.size()));
+    return folded;
+}
+
+bool IsUtf8CodePage()
+{
+    return GetACP() == CP_UTF8;
+}
+
+unsigned LegacyAnsiCodePage()
+{
+    const UINT own = GetACP();
+    if (own != CP_UTF8)
+        return own;
+    DWORD codePage = 0;
+    if (GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                       reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(WCHAR)) &&
+        codePage != 0 && codePage != CP_UTF8)
+        return codePage;
+    return 1252;
+}

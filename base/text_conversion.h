@@ -26,3 +26,23 @@ bool AnsiToUtf8(const std::string& ansi, std::string& utf8, unsigned codePage = 
 
 // Converts UTF-8 back to the given code page; characters it lacks become '?'.
 std::string Utf8ToAnsi(const std::string& utf8, unsigned codePage = 0);
+
+// Text in the process's ANSI code page cut to at most maxChars characters (UTF-16 units), never
+// in the middle of a character.
+std::string ClipText(const std::string& text, size_t maxChars);
+
+// The process's code page text of UTF-16. False when a character has no form in it: the
+// result then holds '?' in its place, which no file name can contain.
+bool WideToAnsi(const std::wstring& wide, std::string& ansi);
+std::wstring AnsiToWide(const std::string& ansi);
+
+// Upper case without regard to language, as the file system compares names.
+std::wstring FoldCase(const std::wstring& text);
+
+// True when the process's ANSI code page is UTF-8, so that every narrow call carries any
+// script.
+bool IsUtf8CodePage();
+
+// The system's legacy ANSI code page (1252 in Western Europe), also in a process whose own
+// code page is UTF-8: texts written by older builds are in it.
+unsigned LegacyAnsiCodePage();

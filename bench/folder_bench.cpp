@@ -88,7 +88,7 @@ int main()
         bytes += mediumBytes;
     }
 
-    std::vector<std::string> names;
+    std::vector<FolderEntry> names;
     ListFolderPdfs(in, false, "", names);
     ProtectionRequest request;
     request.bFolderMode = 1;
@@ -103,8 +103,8 @@ int main()
     InstallSystemRandomProvider();
     auto bareLoop = [&]
     {
-        for (const std::string& n : names)
-            BareQpdf(in + "\\" + n, out + "\\" + n);
+        for (const FolderEntry& n : names)
+            BareQpdf(in + "\\" + n.name, out + "\\" + n.name);
     };
     size_t failed = 0;
     auto folderRun = [&]

@@ -35,6 +35,9 @@ constexpr const char* kMsgSameFolders =
 constexpr const char* kMsgSameFoldersEmptySuffix =
     "Source and Target folders are same and the Target suffix is empty [%s]. \n\nPlease set a "
     "suffix in Settings or change Target folder location";
+constexpr const char* kMsgPathNotInCodePage =
+    "The path [%s] contains characters that this system's code page cannot use. \n\nPlease "
+    "rename the file or folder, or run this application on Windows 10 (version 1903) or later.";
 
 constexpr const char* kMsgCannotSearchFolder =
     "Unable to search PDF files in the specified folder [%s]. \n\nPlease make sure you have "

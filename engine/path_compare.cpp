@@ -4,19 +4,10 @@
 
 #include <vector>
 
+#include "base/text_conversion.h"
+
 namespace
 {
-std::wstring Widen(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-    return wide;
-}
-
 std::wstring FullPath(const std::wstring& path)
 {
     DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -79,7 +70,7 @@ bool SameObjectOnDisk(const std::wstring& a, const std::wstring& b)
 
 std::wstring NormalizedPathKey(const std::string& ansiPath)
 {
-    std::wstring full = FullPath(Widen(ansiPath));
+    std::wstring full = FullPath(AnsiToWide(ansiPath));
     TrimTrailingSeparators(full);
     // Only 8.3 short names carry a tilde; expanding names is slow, so skip it otherwise.
     if (full.find(L'~') == std::wstring::npos)

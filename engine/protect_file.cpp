@@ -73,7 +73,7 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 
 void SetStatus(std::string& status, const std::string& text)
 {
-    status = text.substr(0, kStatusMaxChars);
+    status = ClipText(text, kStatusMaxChars);
 }
 
 // Opens the output as the library itself would (failures read the same), with a larger
@@ -150,10 +150,9 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
         // Readers hash a typed password as UTF-8 (AES-256) or PDFDocEncoding (128-bit
         // methods); store exactly those bytes so the password opens the file anywhere.
         std::string userPassword, ownerPassword;
-        const std::string& ownerAnsi =
-            permissionPassword.empty() ? openPassword : permissionPassword;
+        const std::string& owner = permissionPassword.empty() ? openPassword : permissionPassword;
         if (!EncodePasswordForMethod(openPassword, method, userPassword) ||
-            !EncodePasswordForMethod(ownerAnsi, method, ownerPassword))
+            !EncodePasswordForMethod(owner, method, ownerPassword))
         {
             SetStatus(status, kStatusPasswordNotStorable);
             return false;

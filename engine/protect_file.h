@@ -4,7 +4,7 @@
 
 // Writes an encrypted copy of `sourcePath` to `targetPath` with the given passwords,
 // restrictions and encryption type (see EncryptionType; other values behave as AES-128).
-// Texts are in the ANSI code page. The source is only read.
+// Paths are in the process's ANSI code page; passwords are UTF-8. The source is only read.
 //
 // Returns true when the target has been written. `status` always receives the text the
 // results list shows for the file; failures begin with "Error:". Never throws and never

@@ -2,59 +2,66 @@
 
 #include <windows.h>
 
+#include <set>
+
 #include "base/file_system.h"
+#include "base/text_conversion.h"
 #include "engine/encryption_type.h"
 #include "engine/message_box_texts.h"
+#include "engine/path_compare.h"
 #include "engine/protect_file.h"
 #include "engine/result_row.h"
+#include "engine/status_texts.h"
 #include "engine/validate_request.h"
 
 namespace
 {
-std::string AsciiLower(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    return text;
-}
-
 std::string WithoutTrailingBackslash(const std::string& path)
 {
     return !path.empty() && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
 }
 
-bool HasPdfExtension(const std::string& name)
+bool EndsWith(const std::wstring& text, const std::wstring& end)
 {
-    size_t dot = name.find_last_of('.');
-    return dot != std::string::npos && AsciiLower(name.substr(dot)) == ".pdf";
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// One spelling per file for comparing paths: full, long names, letter case folded.
+std::wstring PathKey(const std::string& path)
+{
+    return FoldCase(NormalizedPathKey(path));
 }
 } // namespace
 
 bool ListFolderPdfs(const std::string& folder, bool bIgnoreSuffixFiles, const std::string& suffix,
-                    std::vector<std::string>& names)
+                    std::vector<FolderEntry>& entries)
 {
-    names.clear();
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    entries.clear();
+    // The wide listing: the narrow one would hand out a look-alike for a name the code page
+    // cannot hold ("Lodz.pdf" for "\u0141odz.pdf"), which may be another file's name.
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW((AnsiToWide(folder) + L"\\*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
         // A drive root with nothing on it reports no entry at all, not even "." and "..".
         return GetLastError() == ERROR_FILE_NOT_FOUND && FolderExists(folder);
 
     // Files that already carry the suffix are earlier targets; with an empty suffix this
     // is ".pdf" and passes over every file.
-    const std::string pattern = AsciiLower(suffix + ".pdf");
+    const std::wstring pattern = FoldCase(AnsiToWide(suffix) + L".pdf");
     do
     {
-        const std::string name = entry.cFileName;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
-        if (!HasPdfExtension(name))
+        const std::wstring folded = FoldCase(entry.cFileName);
+        if (!EndsWith(folded, L".PDF"))
             continue;
-        if (bIgnoreSuffixFiles && AsciiLower(name).find(pattern) != std::string::npos)
+        if (bIgnoreSuffixFiles && folded.find(pattern) != std::wstring::npos)
             continue;
-        names.push_back(name);
-    } while (FindNextFileA(search, &entry));
+        FolderEntry found;
+        found.bNameFits = WideToAnsi(entry.cFileName, found.name);
+        entries.push_back(found);
+    } while (FindNextFileW(search, &entry));
     FindClose(search);
     return true;
 }
@@ -66,6 +73,31 @@ std::string FolderTargetPath(const std::string& targetFolder, const std::string&
     return targetFolder + "\\" + base + (bTargetSetSuffix ? suffix : std::string()) + ".pdf";
 }
 
+std::vector<PlannedFile> PlanFolderRun(const std::string& sourceFolder,
+                                       const std::string& targetFolder,
+                                       const std::vector<FolderEntry>& entries,
+                                       bool bTargetSetSuffix, const std::string& suffix)
+{
+    std::vector<PlannedFile> plan;
+    std::set<std::wstring> sources;
+    for (const FolderEntry& entry : entries)
+    {
+        PlannedFile file;
+        file.source = sourceFolder + "\\" + entry.name;
+        file.target = FolderTargetPath(targetFolder, entry.name, bTargetSetSuffix, suffix);
+        if (!entry.bNameFits)
+            file.status = kStatusNameNotInCodePage;
+        else
+            sources.insert(PathKey(file.source));
+        plan.push_back(file);
+    }
+    for (PlannedFile& file : plan)
+        if (file.status.empty() && sources.count(PathKey(file.target)) &&
+            PathKey(file.target) != PathKey(file.source))
+            file.status = kStatusTargetIsAnotherSource;
+    return plan;
+}
+
 bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
                    CProtectionView& view)
 {
@@ -75,32 +107,34 @@ bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
 
     // The list is complete before the first target is written, so targets written into the
     // source folder are never picked up by the same run.
-    std::vector<std::string> names;
+    std::vector<FolderEntry> entries;
     if (!ListFolderPdfs(sourceFolder, request.bIgnoreSuffixFiles != 0, request.strTargetSuffix,
-                        names))
+                        entries))
     {
         view.ShowMessage(FormatPathMessage(kMsgCannotSearchFolder, sourceFolder), kRefusalStyle);
         return false;
     }
     view.SetProgress(20);
-    if (names.empty())
+    if (entries.empty())
     {
         view.ShowMessage(FormatPathMessage(kMsgNoPdfFiles, sourceFolder), kRefusalStyle);
         return false;
     }
 
-    const unsigned n = static_cast<unsigned>(names.size());
+    const std::vector<PlannedFile> plan =
+        PlanFolderRun(sourceFolder, targetFolder, entries, request.bTargetSetSuffix != 0,
+                      request.strTargetSuffix);
+    const unsigned n = static_cast<unsigned>(plan.size());
     for (unsigned k = 1; k <= n; ++k)
     {
-        const std::string& name = names[k - 1];
-        const std::string source = sourceFolder + "\\" + name;
-        const std::string target = FolderTargetPath(
-            targetFolder, name, request.bTargetSetSuffix != 0, request.strTargetSuffix);
-        std::string status;
-        ProtectFile(source, target, request.strPassword, request.strPermissionPassword,
-                    request.bPreventCopy != 0, request.bPreventModify != 0,
-                    request.bPreventPrint != 0, request.bEncryptionType, status);
-        AddResultRow(view, source, label, target, status);
+        const PlannedFile& file = plan[k - 1];
+        std::string status = file.status;
+        if (status.empty())
+            ProtectFile(file.source, file.target, request.strPassword,
+                        request.strPermissionPassword, request.bPreventCopy != 0,
+                        request.bPreventModify != 0, request.bPreventPrint != 0,
+                        request.bEncryptionType, status);
+        AddResultRow(view, file.source, label, file.target, status);
         view.SetProgress(static_cast<int>(20 + (80 * k) / n));
     }
     return true;

@@ -13,10 +13,36 @@
 bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
                    CProtectionView& view);
 
-// The names (without folder) of the files ProtectFolder would protect, in the order the file
-// system reports them. False when the folder cannot be searched.
+// A file a folder run found: its name (without folder) in the process's ANSI code page, and
+// whether that code page holds the name at all. A name it cannot hold carries '?' in place
+// of what is missing and names no file.
+struct FolderEntry
+{
+    std::string name;
+    bool bNameFits = true;
+};
+
+// The files ProtectFolder would protect, in the order the file system reports them. False
+// when the folder cannot be searched.
 bool ListFolderPdfs(const std::string& folder, bool bIgnoreSuffixFiles, const std::string& suffix,
-                    std::vector<std::string>& names);
+                    std::vector<FolderEntry>& entries);
+
+// What a folder run does with one listed file: protect `source` into `target`, or, when
+// `status` is already set, only show that failure.
+struct PlannedFile
+{
+    std::string source;
+    std::string target;
+    std::string status;
+};
+
+// The run's plan over the listed files, in their order. A file whose name the code page
+// cannot hold, or whose target is another listed source (which the run must only read), is
+// planned as a failure and never written.
+std::vector<PlannedFile> PlanFolderRun(const std::string& sourceFolder,
+                                       const std::string& targetFolder,
+                                       const std::vector<FolderEntry>& entries,
+                                       bool bTargetSetSuffix, const std::string& suffix);
 
 // The target path of a source file name: its name up to its last dot, the suffix when
 // `bTargetSetSuffix` is set, and ".pdf" in small letters, inside the target folder.

@@ -19,6 +19,12 @@ constexpr const char* kStatusSameAsSource =
 constexpr const char* kStatusPasswordNotStorable =
     "Error: The password contains characters that this encryption cannot store. Please use "
     "other characters or choose AES-256 encryption in Settings.";
+constexpr const char* kStatusNameNotInCodePage =
+    "Error: The file name contains characters that this system's code page cannot use. Please "
+    "rename the file or run Sealwick on Windows 10 (version 1903) or later.";
+constexpr const char* kStatusTargetIsAnotherSource =
+    "Error: Target file is another Source PDF file of this run. It was not written, so that "
+    "the other file stays as it is. Please set a different suffix or Target folder.";
 
 // Status texts hold up to this many characters (a 5,000-byte buffer in the window's terms).
 constexpr unsigned kStatusMaxChars = 4999;

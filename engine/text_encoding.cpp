@@ -6,11 +6,10 @@
 
 #include "base/text_conversion.h"
 
-bool EncodePasswordForMethod(const std::string& ansi, EncryptionType method, std::string& bytes,
-                             unsigned codePage)
+bool EncodePasswordForMethod(const std::string& utf8, EncryptionType method, std::string& bytes)
 {
-    std::string utf8;
-    if (!AnsiToUtf8(ansi, utf8, codePage))
+    std::wstring wide;
+    if (!MultiByteToWide(utf8, CP_UTF8, wide))
         return false;
     if (method == EncryptionAes256)
     {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/file_system.h"
+#include "base/text_conversion.h"
 #include "engine/message_box_texts.h"
 #include "engine/path_compare.h"
 
@@ -41,6 +42,14 @@ ValidationResult ValidateSingleFile(const ProtectionRequest& r)
     return Accept();
 }
 
+// A path read from a field in a code page that lacks one of its characters holds '?' in its
+// place, which no file name can hold: running it would reach another file or none.
+bool HoldsLostCharacters(const std::string& path)
+{
+    const size_t start = path.rfind("\\\\?\\", 0) == 0 ? 4 : 0;
+    return path.find('?', start) != std::string::npos;
+}
+
 ValidationResult ValidateFolder(const ProtectionRequest& r)
 {
     if (!FolderExists(r.strSourceFile))
@@ -60,9 +69,11 @@ ValidationResult ValidateFolder(const ProtectionRequest& r)
 
 std::string FormatPathMessage(const char* format, const std::string& path)
 {
-    char buf[kMessageMaxChars + 1];
-    std::snprintf(buf, sizeof buf, format, path.c_str());
-    return buf;
+    const int length = std::snprintf(nullptr, 0, format, path.c_str());
+    std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
+    std::snprintf(&text[0], text.size(), format, path.c_str());
+    text.resize(text.size() - 1);
+    return ClipText(text, kMessageMaxChars);
 }
 
 bool AppendProbe(const std::string& path)
@@ -81,5 +92,8 @@ ValidationResult ValidateRequest(const ProtectionRequest& request, const AskYesN
         return Refuse(kMsgBothPasswordsEmpty);
     if (bOpenBlank && ask(kMsgAskOpenPassword))
         return {ValidationOutcome::Withdrawn, {}};
+    for (const std::string* path : {&request.strSourceFile, &request.strTargetFile})
+        if (HoldsLostCharacters(*path))
+            return Refuse(kMsgPathNotInCodePage, *path);
     return request.bFolderMode ? ValidateFolder(request) : ValidateSingleFile(request);
 }

@@ -129,12 +129,12 @@ TEST_F(ProtectFileTest, ExistingTargetIsReplaced)
     EXPECT_TRUE(ReadEncryption(Target(), "open").bOpened);
 }
 
-// The user types in the ANSI code page (1252 here); a reader hashes UTF-8 for AES-256 and
-// PDFDocEncoding for the 128-bit methods, so those are the bytes that must open the file.
+// Passwords arrive as UTF-8; a reader hashes UTF-8 for AES-256 and PDFDocEncoding for the
+// 128-bit methods, so those are the bytes that must open the file.
 TEST_F(ProtectFileTest, NonAsciiPasswordOpensWithTheBytesReadersUse)
 {
-    const std::string typed = "P\xE4sswort";
     const std::string utf8 = "P\xC3\xA4sswort";
+    const std::string& typed = utf8;
     const std::string pdfDoc = "P\xE4sswort";
     struct
     {
@@ -157,7 +157,7 @@ TEST_F(ProtectFileTest, NonAsciiPasswordOpensWithTheBytesReadersUse)
 
 TEST_F(ProtectFileTest, PasswordThe128BitMethodsCannotHoldIsRefused)
 {
-    const std::string softHyphen = "pass\xADword"; // not in PDFDocEncoding
+    const std::string softHyphen = "pass\xC2\xADword"; // not in PDFDocEncoding
     for (int type : {0, 1})
     {
         std::string status;
@@ -177,9 +177,9 @@ TEST_F(ProtectFileTest, PasswordThe128BitMethodsCannotHoldIsRefused)
 
 TEST(ProtectFileNonAsciiPaths, SourceAndTemporaryFolderWithUmlauts)
 {
-    ScratchFolder folder("J\xFCrgen");
-    const std::string source = folder / "Bericht \xE4\xF6\xFC.pdf";
-    const std::string target = folder / "Bericht \xE4\xF6\xFC gesch\xFCtzt.pdf";
+    ScratchFolder folder(Ansi(L"J\u00FCrgen"));
+    const std::string source = folder / Ansi(L"Bericht \u00E4\u00F6\u00FC.pdf");
+    const std::string target = folder / Ansi(L"Bericht \u00E4\u00F6\u00FC gesch\u00FCtzt.pdf");
     MakePdf(source);
     TempFolderOverride temp(folder.Path() + "\\");
     std::string status;

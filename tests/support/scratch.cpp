@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "base/text_conversion.h"
+
 namespace
 {
 bool GetEnv(const char* name, std::string& value)
@@ -56,6 +58,43 @@ ScratchFolder::~ScratchFolder()
     RemoveTree(m_strBase);
 }
 
+std::string Ansi(const std::wstring& text)
+{
+    std::string ansi;
+    WideToAnsi(text, ansi);
+    return ansi;
+}
+
+std::wstring Wide(const std::string& ansi)
+{
+    return AnsiToWide(ansi);
+}
+
+std::string ReadFileBytesW(const std::wstring& path)
+{
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    CloseHandle(h);
+    return bytes;
+}
+
+void WriteFileBytesW(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
 std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -79,29 +118,38 @@ bool PathExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void RemoveTree(const std::string& path)
+namespace
 {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &fd);
+// Wide, so that names the code page cannot hold are removed too.
+void RemoveTreeW(const std::wstring& path)
+{
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE)
     {
         do
         {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..")
+            const std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..")
                 continue;
-            std::string child = path + "\\" + name;
+            const std::wstring child = path + L"\\" + name;
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
+                RemoveTreeW(child);
             else
             {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
             }
-        } while (FindNextFileA(h, &fd));
+        } while (FindNextFileW(h, &fd));
         FindClose(h);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
+}
+} // namespace
+
+void RemoveTree(const std::string& path)
+{
+    RemoveTreeW(AnsiToWide(path));
 }
 
 std::vector<std::string> FilesStartingWith(const std::string& folder, const std::string& prefix)

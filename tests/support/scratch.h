@@ -21,6 +21,15 @@ class ScratchFolder
     std::string m_strBase;
 };
 
+// Text in the process's ANSI code page, and back: tests name files in any script and expect
+// what the running code page makes of them. A character the code page lacks becomes '?'.
+std::string Ansi(const std::wstring& text);
+std::wstring Wide(const std::string& ansi);
+
+// Whole-file reads and writes by UTF-16 path, for names the code page may not hold.
+std::string ReadFileBytesW(const std::wstring& path);
+void WriteFileBytesW(const std::wstring& path, const std::string& bytes);
+
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool PathExists(const std::string& path);
