@@ -6,13 +6,10 @@
 #include <vector>
 
 #include "app/app_texts.h"
+#include "base/text_conversion.h"
 
 namespace
 {
-// A window field is read into 1,000 bytes; the memories hold 5,000.
-constexpr size_t kFieldBytes = 1000;
-constexpr size_t kMemoryMaxChars = 4999;
-
 const char* kWhiteSpace = " \t\n\v\f\r";
 
 std::string Trim(const std::string& text)
@@ -34,7 +31,7 @@ std::string ToLowerAscii(std::string text)
 
 std::string Clip(const std::string& text, size_t maxChars)
 {
-    return text.size() > maxChars ? text.substr(0, maxChars) : text;
+    return ClipText(text, maxChars);
 }
 } // namespace
 
@@ -60,7 +57,7 @@ std::optional<std::string> DeriveTargetPath(const std::string& source, int bTarg
         std::snprintf(buffer.data(), buffer.size(), kTargetFormat, folder.c_str(), base.c_str());
     std::string target = buffer.data();
     // A longer name would be cut when the field is read back for a run.
-    if (target.size() >= kFieldBytes)
+    if (ClipText(target, kFieldMaxChars) != target)
         return std::nullopt;
     return target;
 }
@@ -90,11 +87,10 @@ std::optional<std::string> CommandLineArgument(const std::string& commandLine)
     std::string rest = Trim(commandLine.substr(nameEnd));
     if (rest.empty())
         return std::nullopt;
-    std::string unquoted;
-    for (char c : rest)
-        if (c != '"' && c != '\'')
-            unquoted += c;
-    unquoted = Trim(unquoted);
+    // A path may hold an apostrophe; only the quotes around it are not part of it.
+    std::string unquoted = rest;
+    if (unquoted.size() >= 2 && unquoted.front() == '"' && unquoted.back() == '"')
+        unquoted = Trim(unquoted.substr(1, unquoted.size() - 2));
     if (unquoted.empty())
         return std::nullopt;
     return unquoted;
@@ -169,7 +165,7 @@ std::string TargetForPickedFolder(const std::string& folder, OperationMode mode,
     std::string target = FolderFieldText(folder);
     if (mode == OperationMode::SingleFile)
     {
-        const std::string read = Clip(source, kFieldBytes - 1);
+        const std::string read = Clip(source, kFieldMaxChars);
         const size_t slash = read.find_last_of('\\');
         if (slash != std::string::npos)
             target += read.substr(slash + 1);

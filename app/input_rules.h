@@ -6,6 +6,11 @@
 #include <optional>
 #include <string>
 
+// A field read for a run or a target rule holds at most this many characters (of any
+// script); the texts each mode remembers, and the settings texts, at most kMemoryMaxChars.
+constexpr size_t kFieldMaxChars = 999;
+constexpr size_t kMemoryMaxChars = 4999;
+
 enum class OperationMode
 {
     SingleFile,
@@ -14,12 +19,13 @@ enum class OperationMode
 
 // The target beside the source: the source's base name (its last extension dropped), the
 // suffix when bTargetSetSuffix is set, and ".pdf". Nothing when the source has no folder part
-// or the result would not fit a 1,000-byte field.
+// or the result would not fit a field (kFieldMaxChars).
 std::optional<std::string> DeriveTargetPath(const std::string& source, int bTargetSetSuffix,
                                             const std::string& strTargetSuffix);
 
-// The one path that follows the executable's name on a command line, quoted or not, with
-// its letter case kept. Nothing when there is no argument.
+// The one path that follows the executable's name on a command line, with one pair of
+// surrounding double quotes removed and everything else, letter case included, kept. Nothing
+// when there is no argument.
 std::optional<std::string> CommandLineArgument(const std::string& commandLine);
 
 // The source and target texts of one mode.

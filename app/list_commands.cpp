@@ -8,6 +8,7 @@
 #include "app/app_texts.h"
 #include "app/clipboard.h"
 #include "base/file_system.h"
+#include "base/text_conversion.h"
 #include "controls/browser_launch.h"
 #include "res/resource.h"
 
@@ -18,8 +19,8 @@ constexpr int kColumnTarget = 3;
 constexpr int kColumnStatus = 4;
 constexpr int kColumnSource = 5;
 constexpr int kStatusWidthEmpty = 290;
-// Cells read for a single copy or a folder are cut to this many bytes with the terminator.
-constexpr int kCellBufferBytes = 1000;
+// Cells read for a single copy or a folder are cut to this many characters.
+constexpr size_t kCellMaxChars = 999;
 
 std::string Trim(const std::string& text)
 {
@@ -107,10 +108,9 @@ void CDunmereDlg::OnCopyCell(UINT nCommand)
     const int nRow = FirstSelectedRow();
     if (nRow < 0)
         return;
-    char text[kCellBufferBytes] = "";
-    m_listResults.GetItemText(nRow, static_cast<int>(nCommand - IDM_COPY_FILE_NAME), text,
-                              sizeof text);
-    CopyTextToClipboard(m_hWnd, text, std::strlen(text) + 1);
+    const std::string text =
+        ClipText(ReadCell(nRow, static_cast<int>(nCommand - IDM_COPY_FILE_NAME)), kCellMaxChars);
+    CopyTextToClipboard(m_hWnd, text.c_str(), text.size() + 1);
 }
 
 void CDunmereDlg::OnCopyEntireRow()
@@ -157,9 +157,7 @@ void CDunmereDlg::OpenFolderOfRow(int nColumn, const char* msgEmpty, const char*
     const int nRow = FirstSelectedRow();
     if (nRow < 0)
         return;
-    char text[kCellBufferBytes] = "";
-    m_listResults.GetItemText(nRow, nColumn, text, sizeof text);
-    const std::string path = text;
+    const std::string path = ClipText(ReadCell(nRow, nColumn), kCellMaxChars);
     if (path.empty())
         AppMessageBox(msgEmpty, MB_ICONWARNING | MB_OK);
     else if (!FileExists(path))

@@ -6,8 +6,10 @@
 #include "app/about_dlg.h"
 #include "app/app_texts.h"
 #include "app/offer_dlg.h"
+#include "base/text_conversion.h"
 #include "base/windows_version.h"
 #include "framework/message_box.h"
+#include "framework/window_text.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
 #include "shell/context_menu.h"
@@ -223,22 +225,24 @@ LastInputs CDunmereDlg::ReadLastInputs() const
 {
     LastInputs inputs;
     inputs.bFolderMode = GetOperationMode() == OperationMode::Folder ? 1 : 0;
-    inputs.strSourceFile = ReadField(m_editSource, 1000);
-    inputs.strTargetFile = ReadField(m_editTarget, 1000);
-    inputs.strPassword = ReadField(m_editPassword, 1000);
-    inputs.strPermissionPassword = ReadField(m_editPermissionPassword, 1000);
+    inputs.strSourceFile = ReadField(m_editSource);
+    inputs.strTargetFile = ReadField(m_editTarget);
+    inputs.strPassword = ReadPassword(m_editPassword);
+    inputs.strPermissionPassword = ReadPassword(m_editPermissionPassword);
     inputs.bPreventCopy = m_chkPreventCopy.GetCheck() == BST_CHECKED ? 1 : 0;
     inputs.bPreventModify = m_chkPreventModify.GetCheck() == BST_CHECKED ? 1 : 0;
     inputs.bPreventPrint = m_chkPreventPrint.GetCheck() == BST_CHECKED ? 1 : 0;
     return inputs;
 }
 
-std::string CDunmereDlg::ReadField(const CWnd& field, int bufferBytes) const
+std::string CDunmereDlg::ReadField(const CWnd& field, size_t maxChars) const
 {
-    std::string text(static_cast<size_t>(bufferBytes), '\0');
-    const int length = field.GetWindowText(&text[0], bufferBytes);
-    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return text;
+    return GetWindowTextAnsi(field.m_hWnd, maxChars);
+}
+
+std::string CDunmereDlg::ReadPassword(const CWnd& field) const
+{
+    return GetWindowTextUtf8(field.m_hWnd, kFieldMaxChars);
 }
 
 void CDunmereDlg::ShowAboutBox()
@@ -265,6 +269,11 @@ void CDunmereDlg::RegisterExplorerVerb()
 
 std::string CDunmereDlg::GetProcessCommandLine() const
 {
-    const char* commandLine = GetCommandLineA();
-    return commandLine ? commandLine : "";
+    // The wide command line: the narrow one would carry a look-alike for a character the code
+    // page lacks; WideToAnsi marks it with '?' instead, which the request check refuses.
+    const wchar_t* commandLine = GetCommandLineW();
+    std::string text;
+    if (commandLine)
+        WideToAnsi(commandLine, text);
+    return text;
 }

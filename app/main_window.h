@@ -158,7 +158,10 @@ class CDunmereDlg : public CDialog
     void SetUpLinks();
     void SetUpMenuPictures();
     void RestoreLastInputs();
-    std::string ReadField(const CWnd& field, int bufferBytes) const;
+    // A path field's text in the ANSI code page, at most maxChars characters.
+    std::string ReadField(const CWnd& field, size_t maxChars = kFieldMaxChars) const;
+    // A password field's text in UTF-8, whatever the code page.
+    std::string ReadPassword(const CWnd& field) const;
     // The selected row with the lowest position, or -1.
     int FirstSelectedRow() const;
     std::string ReadCell(int nRow, int nColumn) const;

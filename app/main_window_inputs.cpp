@@ -6,15 +6,13 @@
 
 #include "app/app_texts.h"
 #include "base/file_system.h"
+#include "base/text_conversion.h"
 #include "framework/file_dialog.h"
+#include "framework/window_text.h"
 #include "res/resource.h"
 
 namespace
 {
-// The memories hold 4,999 characters; a field read for a run or a target rule, 999.
-constexpr int kMemoryFieldBytes = 5000;
-constexpr int kFieldBytes = 1000;
-constexpr int kDropPathBytes = 520;
 constexpr DWORD kOpenPdfFlags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON;
 } // namespace
 
@@ -36,8 +34,8 @@ void CDunmereDlg::SwitchOperationMode(OperationMode mode)
     if (mode == m_fieldsMode)
         return;
     ModeTexts current;
-    current.strSource = ReadField(m_editSource, kMemoryFieldBytes);
-    current.strTarget = ReadField(m_editTarget, kMemoryFieldBytes);
+    current.strSource = ReadField(m_editSource, kMemoryMaxChars);
+    current.strTarget = ReadField(m_editTarget, kMemoryMaxChars);
     ShowModeTexts(mode, SwitchModeTexts(m_modeMemory, m_fieldsMode, current, mode));
 }
 
@@ -105,7 +103,7 @@ void CDunmereDlg::OnBrowseSource()
             m_editTarget.SetWindowText(target->c_str());
         return;
     }
-    char folder[MAX_PATH] = "";
+    std::string folder;
     if (!BrowseForFolder(m_hWnd, kTitleSourceFolder, 0, folder))
         return;
     const std::string text = FolderFieldText(folder);
@@ -115,19 +113,28 @@ void CDunmereDlg::OnBrowseSource()
 
 void CDunmereDlg::OnBrowseTarget()
 {
-    char folder[MAX_PATH] = "";
+    std::string folder;
     if (!BrowseForFolder(m_hWnd, kTitleTargetFolder, 0, folder))
         return;
     const std::string target =
-        TargetForPickedFolder(folder, GetOperationMode(), ReadField(m_editSource, kFieldBytes));
+        TargetForPickedFolder(folder, GetOperationMode(), ReadField(m_editSource));
     m_editTarget.SetWindowText(target.c_str());
 }
 
 LRESULT CDunmereDlg::OnDropFiles(WPARAM wParam, LPARAM)
 {
     HDROP hDrop = reinterpret_cast<HDROP>(wParam);
-    char path[kDropPathBytes] = "";
-    const bool bTaken = RunActive == 0 && DragQueryFileA(hDrop, 0, path, sizeof path) > 0;
+    // The wide name, so that a character the code page lacks shows as '?' (and the request
+    // check refuses it) instead of as a look-alike naming another file.
+    std::string path;
+    const UINT length = RunActive == 0 ? DragQueryFileW(hDrop, 0, nullptr, 0) : 0;
+    if (length > 0)
+    {
+        std::wstring wide(length + 1, L'\0');
+        wide.resize(DragQueryFileW(hDrop, 0, &wide[0], length + 1));
+        WideToAnsi(wide, path);
+    }
+    const bool bTaken = !path.empty();
     DragFinish(hDrop);
     if (!bTaken)
         return 0;
@@ -157,7 +164,7 @@ LRESULT CDunmereDlg::OnDropFiles(WPARAM wParam, LPARAM)
             m_editSource.SetWindowText(DropRejectionText(kind));
             break;
         }
-        m_editSource.SetWindowText(path);
+        m_editSource.SetWindowText(path.c_str());
         if (auto target =
                 DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix))
             m_editTarget.SetWindowText(target->c_str());
@@ -173,10 +180,14 @@ bool CDunmereDlg::TakeCommandLineFile()
         return false;
     // An argument that names nothing is taken as it stands; the run then reports it missing.
     std::string path = *argument;
-    char longPath[kFieldBytes];
-    const DWORD length = GetLongPathNameA(argument->c_str(), longPath, sizeof longPath);
-    if (length > 0 && length < sizeof longPath)
-        path = longPath;
+    const std::wstring wide = AnsiToWide(path);
+    const DWORD length = GetLongPathNameW(wide.c_str(), nullptr, 0);
+    std::wstring longPath(length, L'\0');
+    if (length > 0 && GetLongPathNameW(wide.c_str(), &longPath[0], length) == length - 1)
+    {
+        longPath.resize(length - 1);
+        WideToAnsi(longPath, path);
+    }
 
     const auto target =
         DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix);
@@ -230,5 +241,6 @@ void CDunmereDlg::OnPreventPrintLabel()
 
 void CDunmereDlg::OnOpenPasswordChange()
 {
-    m_editPermissionPassword.SetWindowText(ReadField(m_editPassword, kMemoryFieldBytes).c_str());
+    ::SetWindowTextW(m_editPermissionPassword.m_hWnd,
+                     GetWindowTextWide(m_editPassword.m_hWnd, kMemoryMaxChars).c_str());
 }

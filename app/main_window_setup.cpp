@@ -5,6 +5,7 @@
 #include "app/results_list_setup.h"
 #include "base/executable_path.h"
 #include "framework/background_picture.h"
+#include "framework/window_text.h"
 #include "res/resource.h"
 
 namespace
@@ -165,9 +166,9 @@ void CDunmereDlg::RestoreLastInputs()
     if (IsRestorable(m_settings.strTargetFile))
         m_editTarget.SetWindowText(m_settings.strTargetFile.c_str());
     if (IsRestorable(m_settings.strPassword))
-        m_editPassword.SetWindowText(m_settings.strPassword.c_str());
+        SetWindowTextUtf8(m_editPassword.m_hWnd, m_settings.strPassword);
     if (IsRestorable(m_settings.strPermissionPassword))
-        m_editPermissionPassword.SetWindowText(m_settings.strPermissionPassword.c_str());
+        SetWindowTextUtf8(m_editPermissionPassword.m_hWnd, m_settings.strPermissionPassword);
 
     m_chkPreventCopy.SetCheck(m_settings.bPreventCopy ? BST_CHECKED : BST_UNCHECKED);
     m_chkPreventModify.SetCheck(m_settings.bPreventModify ? BST_CHECKED : BST_UNCHECKED);

@@ -5,19 +5,22 @@
 #include "app/main_window.h"
 #include "app/window_protection_view.h"
 #include "engine/protect_folder.h"
+#include "framework/window_text.h"
 #include "res/resource.h"
 
 namespace
 {
-// Fields are read with a 1,000-byte buffer: at most 999 characters.
-constexpr int kFieldBytes = 1000;
 constexpr DWORD kPauseAtEndMs = 100;
 
+// Paths in the ANSI code page, passwords in UTF-8.
 std::string ReadFieldText(HWND hField)
 {
-    char text[kFieldBytes] = "";
-    ::GetWindowTextA(hField, text, kFieldBytes);
-    return text;
+    return GetWindowTextAnsi(hField, kFieldMaxChars);
+}
+
+std::string ReadPasswordText(HWND hField)
+{
+    return GetWindowTextUtf8(hField, kFieldMaxChars);
 }
 
 int IsBoxChecked(HWND hBox)
@@ -33,8 +36,8 @@ ProtectionRequest ReadProtectionRequest(CDunmereDlg& dlg)
     request.bFolderMode = IsBoxChecked(::GetDlgItem(hDlg, IDC_MODE_SINGLE_FILE)) ? 0 : 1;
     request.strSourceFile = ReadFieldText(::GetDlgItem(hDlg, IDC_SOURCE));
     request.strTargetFile = ReadFieldText(::GetDlgItem(hDlg, IDC_TARGET));
-    request.strPassword = ReadFieldText(::GetDlgItem(hDlg, IDC_OPEN_PASSWORD));
-    request.strPermissionPassword = ReadFieldText(::GetDlgItem(hDlg, IDC_PERMISSION_PASSWORD));
+    request.strPassword = ReadPasswordText(::GetDlgItem(hDlg, IDC_OPEN_PASSWORD));
+    request.strPermissionPassword = ReadPasswordText(::GetDlgItem(hDlg, IDC_PERMISSION_PASSWORD));
     request.bPreventCopy = IsBoxChecked(::GetDlgItem(hDlg, IDC_PREVENT_COPY));
     request.bPreventModify = IsBoxChecked(::GetDlgItem(hDlg, IDC_PREVENT_MODIFY));
     request.bPreventPrint = IsBoxChecked(::GetDlgItem(hDlg, IDC_PREVENT_PRINT));

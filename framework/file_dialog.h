@@ -8,6 +8,7 @@
 #include <commdlg.h>
 
 #include <string>
+#include <vector>
 
 class CWnd;
 
@@ -34,16 +35,18 @@ class CFileDialog
     BOOL m_bOpenFileDialog;
     std::string m_strFilter; // parts separated by '\0', as the system wants them
     std::string m_strDefExt;
-    char m_szFileName[MAX_PATH];
+    std::vector<char> m_fileName; // room for the longest path the system allows
 };
 
 // Shows the dialog for ofn (open or save) and returns whether the user confirmed a file, which
-// is then in ofn.lpstrFile. The default calls GetOpenFileNameA / GetSaveFileNameA.
+// is then in ofn.lpstrFile. The default shows the system's wide dialog and hands the name back
+// in the ANSI code page; a name that code page cannot hold comes back with '?' in place of what
+// it lacks, never as a look-alike of another file.
 using FileDialogHandler = BOOL (*)(OPENFILENAMEA& ofn, BOOL bOpenFileDialog);
 FileDialogHandler SetFileDialogHandler(FileDialogHandler handler); // nullptr: the real one
 
-// The system's folder picker (SHBrowseForFolderA): on TRUE, path (MAX_PATH bytes) holds the
-// chosen folder.
-BOOL BrowseForFolder(HWND hOwner, const char* title, UINT flags, char* path);
-using FolderPickerHandler = BOOL (*)(HWND hOwner, const char* title, UINT flags, char* path);
+// The system's folder picker: on TRUE, path holds the chosen folder in the ANSI code page (with
+// '?' for what the code page lacks, as above).
+BOOL BrowseForFolder(HWND hOwner, const char* title, UINT flags, std::string& path);
+using FolderPickerHandler = BOOL (*)(HWND hOwner, const char* title, UINT flags, std::string& path);
 FolderPickerHandler SetFolderPickerHandler(FolderPickerHandler handler); // nullptr: the real one

@@ -63,9 +63,11 @@ TEST(CommandLineArgument, ReadsThePathAfterTheProgramName)
         {"C:\\TOOLS\\SEALWICK.EXE \"D:\\Mixed\\CaseName.PDF\"", "D:\\Mixed\\CaseName.PDF"},
         {"\"C:\\My.exe Tools\\sealwick.exe\" \"C:\\In\\a.pdf\"", "C:\\In\\a.pdf"},
         {"sealwick.exe   C:\\In\\plain.pdf  ", "C:\\In\\plain.pdf"},
-        {"sealwick.exe 'C:\\In\\single.pdf'", "C:\\In\\single.pdf"},
+        // Only one pair of surrounding double quotes goes: apostrophes belong to the path.
+        {"\"C:\\Tools\\sealwick.exe\" \"C:\\Docs\\John's CV.pdf\"", "C:\\Docs\\John's CV.pdf"},
+        {"sealwick.exe 'C:\\In\\single.pdf'", "'C:\\In\\single.pdf'"},
         // A second argument is part of the same text.
-        {"sealwick.exe \"C:\\a.pdf\" \"C:\\b.pdf\"", "C:\\a.pdf C:\\b.pdf"},
+        {"sealwick.exe \"C:\\a.pdf\" \"C:\\b.pdf\"", "C:\\a.pdf\" \"C:\\b.pdf"},
         {"\"C:\\Tools\\sealwick.exe\"", nullptr},
         {"\"C:\\Tools\\sealwick.exe\"   ", nullptr},
         {"C:\\Tools\\sealwick.exe \"\"", nullptr},

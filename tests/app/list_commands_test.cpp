@@ -49,6 +49,21 @@ std::string ClipboardText()
     return text;
 }
 
+std::wstring ClipboardUnicodeText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return L"(clipboard busy)";
+    if (HANDLE hData = GetClipboardData(CF_UNICODETEXT))
+    {
+        if (const wchar_t* data = static_cast<const wchar_t*>(GlobalLock(hData)))
+            text = data;
+        GlobalUnlock(hData);
+    }
+    CloseClipboard();
+    return text;
+}
+
 const char* const kOk = "Successfully protected PDF file with password";
 const char* const kFailed = "Error: This PDF file is already protected with password.";
 
@@ -153,6 +168,25 @@ TEST_F(ListCommands, CopiesACellOrTheWholeRowOfTheFirstSelectedRow)
     w().Command(IDM_COPY_ENTIRE_ROW, 0);
     EXPECT_EQ(std::string("c.pdf | PDF v1.7 | AES-128 |  | Error: ") + std::string(1200, 'x'),
               ClipboardText());
+}
+
+TEST_F(ListCommands, CopiesNamesInAnyScriptAsUnicodeAndCutsByCharacters)
+{
+    const std::wstring japanese = L"\u65E5\u672C\u8A9E\u306E\u5831\u544A\u66F8.pdf";
+    AddRow(Ansi(L"C:\\in\\" + japanese), Ansi(L"C:\\out\\" + japanese), kOk);
+    AddRow(Ansi(L"C:\\\u041E\u0442\u0447\u0451\u0442\\a.pdf"), "C:\\out\\a.pdf",
+           "Error: " + Ansi(std::wstring(1200, L'\u03A9')));
+    Select({0});
+    w().Command(IDM_COPY_FILE_NAME, 0);
+    EXPECT_EQ(japanese, ClipboardUnicodeText());
+    w().Command(IDM_COPY_ENTIRE_ROW, 0);
+    EXPECT_EQ(japanese + L" | PDF v1.7 | AES-128 | C:\\out\\" + japanese + L" | " + Wide(kOk),
+              ClipboardUnicodeText());
+
+    // 999 characters of a script that takes two bytes each in UTF-8, none of them broken.
+    Select({1});
+    w().Command(IDM_COPY_STATUS, 0);
+    EXPECT_EQ(L"Error: " + std::wstring(992, L'\u03A9'), ClipboardUnicodeText());
 }
 
 TEST_F(ListCommands, RemovesOnlyTheTopmostSelectedRowAndTheLastRemovalDisablesTheButtons)

@@ -269,12 +269,12 @@ TEST_F(MainWindow, DropsAreIgnoredDuringARun)
 // The folder the next picker "chooses"; empty: the user cancels.
 std::string g_pickedFolder;
 std::string g_pickerTitle;
-BOOL PickFolder(HWND, const char* title, UINT, char* path)
+BOOL PickFolder(HWND, const char* title, UINT, std::string& path)
 {
     g_pickerTitle = title;
     if (g_pickedFolder.empty())
         return FALSE;
-    lstrcpynA(path, g_pickedFolder.c_str(), MAX_PATH);
+    path = g_pickedFolder;
     return TRUE;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/app_texts.h"
+#include "base/text_conversion.h"
 #include "engine/message_box_texts.h"
 #include "engine/status_texts.h"
 #include "engine/validate_request.h"
@@ -247,6 +248,42 @@ TEST_F(ProtectionRun, FolderRunAddsARowPerFileRedForAFailureAndIgnoresHeaderClic
     // After the run the same click sorts.
     clickHeader();
     EXPECT_NE(ascendingBefore, CEnhancedListCtrl::s_bSortAscending);
+}
+
+TEST_F(ProtectionRun, FolderRunOverNamesInThreeScriptsWithACyrillicPassword)
+{
+    ScriptedMessageBoxes boxes;
+    const std::wstring names[] = {
+        L"\u0141\u00F3d\u017A.pdf",                              // Łódź
+        L"\u65E5\u672C\u8A9E\u306E\u5831\u544A\u66F8.pdf",       // 日本語の報告書
+        L"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC.pdf", // Ελληνικά
+    };
+    const std::string in = *s_scratch / "scripts_in", out = *s_scratch / "scripts_out";
+    CreateDirectoryA(in.c_str(), nullptr);
+    CreateDirectoryA(out.c_str(), nullptr);
+    for (const std::wstring& name : names)
+        MakePdf(Ansi(Wide(in) + L"\\" + name));
+    Fill(true, in, out);
+    // The user's own password, typed into the field: "Пароль-7".
+    const std::wstring password = L"\u041F\u0430\u0440\u043E\u043B\u044C-7";
+    ::SetWindowTextW(Item(IDC_OPEN_PASSWORD), password.c_str());
+    w().Command(IDOK);
+    WaitForRun();
+
+    ASSERT_EQ(3, Rows());
+    for (int row = 0; row < 3; ++row)
+    {
+        const std::string name = Cell(row, 0);
+        SCOPED_TRACE(name);
+        EXPECT_EQ(kStatusProtected, Cell(row, 4));
+        bool bListed = false;
+        for (const std::wstring& expected : names)
+            bListed = bListed || Ansi(expected) == name;
+        EXPECT_TRUE(bListed);
+        // The output opens with the password as readers hash it: its UTF-8 bytes.
+        EXPECT_TRUE(ReadEncryption(Cell(row, 3), WideToUtf8(password)).bUserMatched);
+    }
+    EXPECT_TRUE(boxes.Log().empty());
 }
 
 TEST_F(ProtectionRun, FolderWithoutPdfFilesShowsItsMessageAndEndsWithAnEmptyList)

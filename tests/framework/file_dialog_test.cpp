@@ -49,14 +49,14 @@ TEST(CFileDialog, AsksWithTheSystemsFilterFormAndReturnsThePick)
 TEST(BrowseForFolder, GoesThroughTheReplaceablePicker)
 {
     FolderPickerHandler previous = SetFolderPickerHandler(
-        [](HWND, const char* title, UINT, char* path) -> BOOL
+        [](HWND, const char* title, UINT, std::string& path) -> BOOL
         {
-            std::strcpy(path, title);
+            path = title;
             return TRUE;
         });
-    char path[MAX_PATH] = {};
+    std::string path;
     EXPECT_TRUE(BrowseForFolder(nullptr, "D:\\Out", 0, path));
-    EXPECT_STREQ("D:\\Out", path);
+    EXPECT_EQ("D:\\Out", path);
     SetFolderPickerHandler(previous);
 }
 } // namespace
