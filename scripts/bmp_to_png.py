@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Turns the 24-bit BMP files the gallery programs write into PNG files (standard library only)
-and removes the BMP files. Usage: bmp_to_png.py FOLDER"""
+"""Turns the 24-bit BMP files the gallery programs write into PNG files (standard library only).
+Usage: bmp_to_png.py SOURCE_FOLDER TARGET_FOLDER; each BMP file goes once its PNG is written."""
 import os
 import struct
 import sys
@@ -59,13 +59,13 @@ def write_png(path, width, height, rows):
 
 
 def main():
-    folder = sys.argv[1]
-    for name in sorted(os.listdir(folder)):
+    source, target = sys.argv[1], sys.argv[2]
+    for name in sorted(os.listdir(source)):
         if not name.endswith(".bmp"):
             continue
-        bmp = os.path.join(folder, name)
+        bmp = os.path.join(source, name)
         width, height, rows = read_bmp(bmp)
-        write_png(bmp[:-4] + ".png", width, height, rows)
+        write_png(os.path.join(target, name[:-4] + ".png"), width, height, rows)
         os.remove(bmp)
 
 
