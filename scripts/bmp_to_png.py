@@ -49,17 +49,16 @@ def chunk(kind, body):
     return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
 
 
-def write_png(path, width, height, rows):
+def write_png(path, width, height, rows, kinds=(0, 1, 2)):
     # Flat areas favour no filter, gradients the row above: keep whichever packs smaller.
-    packed = min((zlib.compress(filtered(rows, k), 9) for k in (0, 1, 2)), key=len)
+    packed = min((zlib.compress(filtered(rows, k), 9) for k in kinds), key=len)
     header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)  # 8-bit RGB
     with open(path, "wb") as f:
         f.write(b"\x89PNG\r\n\x1a\n")
         f.write(chunk(b"IHDR", header) + chunk(b"IDAT", packed) + chunk(b"IEND", b""))
 
 
-def main():
-    source, target = sys.argv[1], sys.argv[2]
+def main_with(source, target):
     for name in sorted(os.listdir(source)):
         if not name.endswith(".bmp"):
             continue
@@ -70,4 +69,6 @@ def main():
 
 
 if __name__ == "__main__":
-    main()
+    if len(sys.argv) != 3:
+        sys.exit("usage: bmp_to_png.py SOURCE_FOLDER TARGET_FOLDER")
+    main_with(sys.argv[1], sys.argv[2])
