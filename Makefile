@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all packages deps configure build run test bench format format-check clean
+.PHONY: all packages deps configure build run test bench gallery format format-check clean
 
 all: build
 
@@ -33,6 +33,10 @@ test: build format-check
 
 bench: build
 	@scripts/bench.sh $(BUILD)
+
+# A PNG picture of every window and dialog, in its states, in $(BUILD)/gallery/.
+gallery: build
+	@scripts/gallery.sh $(BUILD)
 
 # The project's .clang-format over every C++ file of the tree.
 format: packages

@@ -2,7 +2,8 @@
 # Fetches qpdf, libjpeg-turbo and SQLite from Debian's source packages (with Debian's
 # patches applied) and cross-builds them as static MinGW-w64 libraries into a cache
 # outside the clone. The cache folder is keyed by the versions and the recipe revision,
-# so a finished build is reused by every later build and CI run on this machine.
+# so a finished build is reused by every later build and CI run on this machine; a lock file
+# beside it keeps two builds from filling it at once.
 #
 # Prints the prefix folder on its last line of standard output.
 set -euo pipefail
@@ -24,6 +25,19 @@ if [ -f "$prefix/.complete" ]; then
 fi
 
 log() { echo "bootstrap: $*" >&2; }
+
+# Two builds at once (two clones, or make in two terminals) would fill the same folder: the
+# second waits for the first, then finds the cache ready. The lock goes with this process.
+mkdir -p "$cache_root"
+exec {lock_fd}> "$cache_root/$key.lock"
+if ! flock -n "$lock_fd"; then
+  log "another build is filling $prefix; waiting for it"
+  flock "$lock_fd"
+fi
+if [ -f "$prefix/.complete" ]; then
+  echo "$prefix"
+  exit 0
+fi
 jobs=$(nproc)
 work="$cache_root/work-$key"
 rm -rf "$work" "$prefix"

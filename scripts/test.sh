@@ -5,22 +5,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 BUILD_DIR=$(cd "${1:-$here/../build}" && pwd); shift || true
 . "$here/wine-env.sh"
-
-xvfb_pid=
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
+. "$here/own-display.sh"
 
 wine_prefix_ready
-
-# Our own display, so tests never draw on the user's screen.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display_no <&3 || { echo "test: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$display_no"
-
+own_display_start test
 wine_start_server
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)" "$@"

@@ -5,7 +5,9 @@ export WINEPREFIX="$BUILD_DIR/wineprefix"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 export WINEARCH=win64
-# A Western European ANSI code page (1252), as most of our users have.
+# Wine reads Unix file names in this locale's encoding: UTF-8, so names in any script reach
+# the programs intact. The Windows locale Wine derives from it is English (United States), so
+# the programs' ANSI code page is 1252, as most of our users have.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 wine_prefix_ready() {

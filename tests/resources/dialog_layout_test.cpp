@@ -3,7 +3,6 @@
 // turns (the progress bar stands in for "Protect PDF" during a run), and every text fits.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 #include <utility>
 
@@ -177,43 +176,5 @@ TEST(OfferDialog, IsOneClickablePictureOfItsFullSize)
     GetClientRect(children[0], &picture);
     EXPECT_EQ(600, picture.right);
     EXPECT_EQ(400, picture.bottom);
-}
-
-// Not a check: shows the four dialogs side by side for a screenshot, for as many seconds as
-// SEALWICK_SHOW_SECONDS says (30 by default). Run it with
-//   resource_tests --gtest_also_run_disabled_tests --gtest_filter=*ShowAll*
-TEST(DialogGallery, DISABLED_ShowAll)
-{
-    EnsureCommonControls();
-    CDialog main(IDD_SEALWICK_DIALOG), settings(IDD_SETTINGS), about(IDD_ABOUTBOX),
-        offer(IDD_OFFER);
-    const struct
-    {
-        CDialog* dlg;
-        int x, y;
-    } places[] = {{&main, 0, 0}, {&settings, 0, 0}, {&about, 650, 460}, {&offer, 0, 0}};
-    for (const auto& place : places)
-    {
-        ASSERT_TRUE(place.dlg->Create());
-        SetWindowPos(place.dlg->GetSafeHwnd(), nullptr, place.x, place.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    }
-    const char* which = std::getenv("SEALWICK_SHOW");
-    const std::string only = which ? which : "";
-    if (!only.empty())
-    {
-        const std::pair<const char*, CDialog*> named[] = {
-            {"main", &main}, {"settings", &settings}, {"about", &about}, {"offer", &offer}};
-        for (const auto& [name, dlg] : named)
-            if (only != name)
-                ShowWindow(dlg->GetSafeHwnd(), SW_HIDE);
-    }
-    const char* seconds = std::getenv("SEALWICK_SHOW_SECONDS");
-    const DWORD until = GetTickCount() + 1000 * (seconds ? std::atoi(seconds) : 30);
-    while (GetTickCount() < until)
-    {
-        PumpMessages();
-        Sleep(20);
-    }
 }
 } // namespace

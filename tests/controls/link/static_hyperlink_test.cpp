@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -18,12 +17,10 @@
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "launch_fakes.h"
-#include "link_test_dialog.h"
+#include "link_test_dlg.h"
 
 namespace
 {
-const char kGuideAddress[] = "https://example.org/sealwick/guide.html";
-const char kHelpTip[] = "Get more Help on using Sealwick";
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
@@ -39,55 +36,6 @@ template <typename Condition> bool PumpUntil(Condition condition, DWORD millisec
     }
     return condition();
 }
-
-// The links configured the way the program's windows configure theirs.
-class CLinkTestDlg : public CDialog
-{
-  public:
-    CLinkTestDlg() : CDialog(IDD_LINK_TEST) {}
-
-    CStaticHyperLink m_linkUrl;
-    CStaticHyperLink m_linkNotify;
-    CStaticHyperLink m_linkOwnerColours;
-    std::vector<std::pair<WPARAM, LPARAM>> linkClicks;
-
-  protected:
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        CDialog::DoDataExchange(pDX);
-        DDX_Control(pDX, IDC_LINK_URL, m_linkUrl);
-        DDX_Control(pDX, IDC_LINK_NOTIFY, m_linkNotify);
-        DDX_Control(pDX, IDC_LINK_OWNER_COLOURS, m_linkOwnerColours);
-    }
-
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        m_linkUrl.SetLinkUrl(kGuideAddress);
-        m_linkUrl.m_bTipEnabled = 1;
-        m_linkUrl.SetLinkTipText(kHelpTip);
-        m_linkNotify.m_bNotifyParent = 1;
-        m_linkOwnerColours.SetLinkUrl("https://example.org/sealwick/guide.html#settings");
-        m_linkOwnerColours.m_clrLink = kBlue;
-        m_linkOwnerColours.m_clrLinkHover = kRed;
-        return TRUE;
-    }
-
-    LRESULT OnLinkClicked(WPARAM wParam, LPARAM lParam)
-    {
-        linkClicks.emplace_back(wParam, lParam);
-        return 0;
-    }
-
-    const MessageMap* GetMessageMap() const override
-    {
-        static const MessageEntry entries[] = {
-            OnMessage<&CLinkTestDlg::OnLinkClicked>(WM_LINK_CLICKED),
-        };
-        static const MessageMap map(CDialog::GetMessageMap(), entries);
-        return &map;
-    }
-};
 
 // Pixels of one colour in the link's text as it paints itself on white.
 int CountPixels(HWND link, COLORREF colour)
@@ -392,68 +340,5 @@ TEST(StaticHyperLinkRebind, ASecondShowingGetsAFreshFontTooltipAndHoverState)
     EXPECT_EQ(1, font.lfUnderline);
     EXPECT_EQ(0, CountPixels(link, kRed));
     ::ReleaseCapture();
-}
-
-// Not a check: keeps the test dialog up with one link under the mouse, for a screenshot.
-// Run with --gtest_also_run_disabled_tests --gtest_filter=*Screenshot*.
-TEST(StaticHyperLinkScreenshot, DISABLED_KeepTheDialogUp)
-{
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&icc);
-    ResetLaunchFakes();
-    CLinkTestDlg dlg;
-    ASSERT_TRUE(dlg.Create());
-    dlg.SetWindowPos(nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    dlg.ShowWindow(SW_SHOW);
-    PumpUntil([] { return false; }, 1500);
-    // A background picture under the links, as in the main window: a light gradient.
-    RECT client;
-    dlg.GetClientRect(&client);
-    HDC screen = ::GetDC(nullptr);
-    CBitmap picture;
-    picture.CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HDC dc = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(nullptr, screen);
-    HGDIOBJ old = ::SelectObject(dc, picture);
-    for (int x = 0; x < client.right; ++x)
-    {
-        const int shade = 255 - 60 * x / client.right;
-        RECT column = {x, 0, x + 1, client.bottom};
-        HBRUSH brush = ::CreateSolidBrush(RGB(shade, shade, 255));
-        ::FillRect(dc, &column, brush);
-        ::DeleteObject(brush);
-    }
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    ::SendDlgItemMessageA(dlg, IDC_LINK_BACKGROUND, STM_SETIMAGE, IMAGE_BITMAP,
-                          reinterpret_cast<LPARAM>(static_cast<HBITMAP>(picture)));
-    // The picture repainted itself alone, over its siblings.
-    dlg.RedrawWindow(nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpUntil([] { return false; }, 300);
-
-    // The bold, smoothed font the main window gives its links.
-    CFont boldFont;
-    boldFont.CreateFont(14, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg");
-    dlg.m_linkUrl.SetFont(boldFont);
-    dlg.m_linkNotify.SetFont(boldFont);
-    // Hovers there and back first: the text must come back without remains of the other colour.
-    for (int i = 0; i < 5; ++i)
-        for (CStaticHyperLink* link : {&dlg.m_linkNotify, &dlg.m_linkOwnerColours})
-        {
-            MoveMouse(*link, 2, 2);
-            PumpUntil([] { return false; }, 100);
-            MoveMouse(*link, -1, 2);
-            PumpUntil([] { return false; }, 100);
-        }
-    MoveMouse(dlg.m_linkUrl, 2, 2);
-    POINT point = {4, 4};
-    dlg.m_linkUrl.ClientToScreen(&point);
-    ::SetCursorPos(point.x, point.y);
-    MSG msg = {dlg.m_linkUrl.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4), ::GetTickCount(), point};
-    PreTranslateThroughParents(&msg);
-    const char* seconds = std::getenv("LINK_DEMO_SECONDS");
-    PumpUntil([] { return false; }, 1000u * (seconds ? std::atoi(seconds) : 20));
 }
 } // namespace

@@ -13,64 +13,13 @@
 #include "app/results_list_setup.h"
 #include "controls/enhanced_list_ctrl.h"
 #include "framework/dialog.h"
-#include "list_test_dialog.h"
+#include "results_test_dlg.h"
 #include "tests/support/window_test_support.h"
 
 namespace
 {
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-class CResultsDlg : public CDialog
-{
-  public:
-    CResultsDlg() : CDialog(IDD_LIST_TEST_DIALOG) {}
-
-    CEnhancedListCtrl m_list;
-    CFont m_headerFont;
-    CImageList m_rowImages;
-    int parentColumnClicks = 0;
-
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        SetUpResultsList(m_list, m_headerFont, m_rowImages);
-        return TRUE;
-    }
-
-  protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_RESULTS, m_list); }
-    void OnColumnClick(NMHDR*, LRESULT*) { ++parentColumnClicks; }
-
-    const MessageMap* GetMessageMap() const override
-    {
-        static const MessageEntry entries[] = {
-            OnNotify<&CResultsDlg::OnColumnClick>(LVN_COLUMNCLICK, IDC_RESULTS),
-        };
-        static const MessageMap map(CDialog::GetMessageMap(), entries);
-        return &map;
-    }
-};
-
-// Appends a row the way the protection engine does: position as item data, then the cells,
-// then the colour.
-void AppendRow(CEnhancedListCtrl& list, const char* name, const char* status)
-{
-    const int row = list.GetItemCount();
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = row;
-    item.pszText = const_cast<char*>(name);
-    item.lParam = row;
-    list.SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    const bool failed = std::string(status).find("Error:") != std::string::npos;
-    const std::string target = failed ? "" : std::string("C:\\out\\") + name;
-    const std::string source = std::string("C:\\in\\") + name;
-    const char* cells[] = {"PDF v1.7", "AES-256", target.c_str(), status, source.c_str()};
-    for (int column = 1; column <= 5; ++column)
-        list.SetItemText(row, column, cells[column - 1]);
-    list.SetRowTextColor(row, failed ? 255 : 0);
-}
 
 std::string Cell(const CEnhancedListCtrl& list, int row, int column)
 {
@@ -484,25 +433,5 @@ TEST_F(ResultsListTest, TooltipShowsTheListTextCutTo79)
     list.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
     EXPECT_EQ(std::wstring(L"Caf\u00E9"), std::wstring(wide.szText));
     list.SetToolTipText(saved.c_str());
-}
-
-// Keeps the dialog up with sample rows, for looking at it:
-//   list_ctrl_tests --gtest_also_run_disabled_tests --gtest_filter=*DISABLED_Show*
-TEST_F(ResultsListTest, DISABLED_ShowForAWhile)
-{
-    AppendRow(list, "annual-report.pdf", "Successfully protected PDF file with password");
-    AppendRow(list, "scan-0042.pdf", "Error: This PDF file is already protected with password.");
-    AppendRow(list, "invoice march.pdf",
-              "Successfully protected PDF file with password and restrictions");
-    AppendRow(list, "broken.pdf", "Error: The PDF file could not be opened.");
-    AppendRow(list, "brochure.pdf", "Successfully protected PDF file with password");
-    ClickHeader(0);
-    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
-    const DWORD end = GetTickCount() + 30000;
-    while (GetTickCount() < end)
-    {
-        PumpMessages();
-        Sleep(20);
-    }
 }
 } // namespace
