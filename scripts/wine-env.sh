@@ -6,8 +6,9 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 export WINEARCH=win64
 # Wine reads Unix file names in this locale's encoding: UTF-8, so names in any script reach
-# the programs intact. The Windows locale Wine derives from it is English (United States), so
-# the programs' ANSI code page is 1252, as most of our users have.
+# the programs intact. The Windows locale Wine derives from it is English (United States):
+# system code page 1252, as most of our users have. Programs whose manifest asks for UTF-8
+# (the tool and most tests) get UTF-8 as their own code page; the others get 1252.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 wine_prefix_ready() {
