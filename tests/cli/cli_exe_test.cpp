@@ -40,10 +40,16 @@ struct ExitCase
     // The text standard error must hold, given the scratch folder.
     std::function<std::string(const ScratchFolder&)> err = nullptr;
     const char* notInErr = nullptr;
+    const char* creates = nullptr; // a target the run writes, relative to the scratch folder
 };
 
 const ExitCase kExitCases[] = {
-    {"Protected", {"a.pdf", "-p", "x"}, 0},
+    {"Protected", {"a.pdf", "-p", "x"}, 0, nullptr, nullptr, "a_protected.pdf"},
+    {"IntoFolder", {"a.pdf", "in", "-p", "x", "-s", "_s"}, 0, nullptr, nullptr, "in\\a_s.pdf"},
+    {"SkipSuffixed",
+     {"in", "--skip-suffixed", "-s", "b", "-p", "x"},
+     2,
+     [](const ScratchFolder& f) { return AsPrinted(FormatPathMessage(kMsgNoPdfFiles, f / "in")); }},
     {"Damaged", {"bad.pdf", "-p", "x"}, 1},
     {"NoArguments", {}, 2, [](const ScratchFolder&) { return std::string("Usage:"); }},
     {"UnknownOption",
@@ -121,6 +127,10 @@ TEST(CliExe, ExitCodesAndRefusals)
         if (c.notInErr)
         {
             EXPECT_EQ(run.err.find(c.notInErr), std::string::npos) << run.err;
+        }
+        if (c.creates)
+        {
+            EXPECT_TRUE(ReadEncryption(folder / c.creates, "x").bUserMatched) << c.creates;
         }
         if (c.exitCode == 2)
         {
@@ -229,27 +239,33 @@ TEST(CliExe, WorkersGiveTheSameOutputsAndReport)
     // The workers' temporaries go to a folder of the test's own.
     CreateDirectoryA((folder / "tmp").c_str(), nullptr);
     TempFolderOverride temp(folder / "tmp");
-    for (int k = 0; k < 9; ++k)
+    const int kFiles = 16;
+    for (int k = 0; k < kFiles; ++k)
     {
         const std::string name = folder / ("in\\f" + std::to_string(k) + ".pdf");
+        // Page counts tell the outputs apart: files protected at the same moment must not
+        // share temporaries.
         if (k % 4 == 3)
             WriteFileBytes(name, kDamaged);
         else
-            MakePdf(name);
+            MakePdf(name, PdfRecipe{k + 1});
     }
     const CliRun one =
         RunCliExe({"in", "out", "-p", "o", "-j", "1", "--report", "one.csv"}, folder.Path());
-    const CliRun four =
-        RunCliExe({"in", "out", "-p", "o", "-j", "4", "--report", "four.csv"}, folder.Path());
+    const CliRun eight =
+        RunCliExe({"in", "out", "-p", "o", "-j", "8", "--report", "eight.csv"}, folder.Path());
     EXPECT_EQ(one.exitCode, 1u);
-    EXPECT_EQ(four.exitCode, 1u);
-    EXPECT_EQ(one.Lines().size(), 9u);
-    EXPECT_EQ(one.out, four.out);
-    EXPECT_EQ(ReadFileBytes(folder / "one.csv"), ReadFileBytes(folder / "four.csv"));
-    for (int k = 0; k < 9; ++k)
-        EXPECT_EQ(ReadEncryption(folder / ("out\\f" + std::to_string(k) + "_protected.pdf"), "o")
-                      .bUserMatched,
-                  k % 4 != 3);
+    EXPECT_EQ(eight.exitCode, 1u);
+    EXPECT_EQ(one.Lines().size(), static_cast<size_t>(kFiles));
+    EXPECT_EQ(one.out, eight.out);
+    EXPECT_EQ(ReadFileBytes(folder / "one.csv"), ReadFileBytes(folder / "eight.csv"));
+    for (int k = 0; k < kFiles; ++k)
+    {
+        const EncryptionReadback r =
+            ReadEncryption(folder / ("out\\f" + std::to_string(k) + "_protected.pdf"), "o");
+        EXPECT_EQ(r.bUserMatched, k % 4 != 3) << k;
+        EXPECT_EQ(r.pages, k % 4 != 3 ? k + 1 : 0) << k;
+    }
     // No temporary is left behind by files protected at the same moment.
     EXPECT_TRUE(FilesStartingWith(folder / "tmp", kTempFilePrefix).empty());
 }
