@@ -122,12 +122,12 @@ bool WriteReport(HANDLE file, const std::vector<FileOutcome>& outcomes)
 
 // Gives each file its passwords: its row of the passwords file, else the command's. Rows
 // naming files that do not exist become failed files of their own, after the listed ones.
-void AssignPasswords(std::vector<PlannedFile>& files, const std::vector<PasswordEntry>& table,
+void AssignPasswords(std::vector<CliFile>& files, const std::vector<PasswordEntry>& table,
                      const std::string& open, const std::string& permission, bool bCommandPasswords,
                      const ResolvedPaths& paths, bool& bOpenWarning)
 {
     std::vector<bool> used(table.size(), false);
-    for (PlannedFile& file : files)
+    for (CliFile& file : files)
     {
         if (!file.strError.empty())
             continue;
@@ -167,7 +167,7 @@ void AssignPasswords(std::vector<PlannedFile>& files, const std::vector<Password
         // by the suffix rule) is simply not needed.
         if (SourceFileExists(source))
             continue;
-        PlannedFile missing;
+        CliFile missing;
         missing.strSource = source;
         missing.strRelative = relative;
         missing.strError = kStatusSourceMissing;
@@ -245,7 +245,7 @@ int RunCli(const std::vector<std::wstring>& args)
             return WrongArguments("cannot create the report file " + options.strReportFile);
     }
 
-    std::vector<PlannedFile> files;
+    std::vector<CliFile> files;
     std::string message;
     if (!ListRunFiles(options, paths, files, message))
     {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <set>
 #include <thread>
 
 #include "base/file_system.h"
@@ -81,6 +82,17 @@ void EnsureFolder(const std::string& folder)
     CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr);
 }
 
+// One spelling per file of the run, letter case aside, for telling files apart.
+std::wstring RunPathKey(const std::string& path)
+{
+    std::string ansi;
+    const std::wstring key = ToEngine(path, ansi) ? NormalizedPathKey(ansi) : Utf8ToWide(path);
+    std::wstring upper = key;
+    if (!upper.empty())
+        CharUpperBuffW(&upper[0], static_cast<DWORD>(upper.size()));
+    return upper;
+}
+
 // Keeps the row the engine builds for a file, as the window would show it.
 class CRowKeeper : public CProtectionView
 {
@@ -100,7 +112,7 @@ struct Walk
 {
     const CliOptions& options;
     std::string strTargetRoot;
-    std::vector<PlannedFile>& files;
+    std::vector<CliFile>& files;
 };
 
 // Lists one folder's PDFs, then its sub-folders'. False when the folder cannot be searched.
@@ -115,7 +127,7 @@ bool CollectFolder(Walk& walk, const std::string& source, const std::string& tar
     for (const std::string& nameAnsi : names)
     {
         const std::string name = FromEngine(nameAnsi);
-        PlannedFile file;
+        CliFile file;
         file.strSource = source + "\\" + name;
         file.strTarget = FolderTargetPath(target, name, true, walk.options.strSuffix);
         file.strRelative = relative + name;
@@ -151,7 +163,7 @@ bool CollectFolder(Walk& walk, const std::string& source, const std::string& tar
             continue;
         if (!CollectFolder(walk, sub, target + "\\" + name, relative + name + "\\"))
         {
-            PlannedFile folder;
+            CliFile folder;
             folder.strSource = sub;
             folder.strRelative = relative + name;
             folder.strError = kStatusFolderNotSearchable;
@@ -161,7 +173,7 @@ bool CollectFolder(Walk& walk, const std::string& source, const std::string& tar
     return true;
 }
 
-FileOutcome ProtectOne(const PlannedFile& file, const CliOptions& options, const char* label)
+FileOutcome ProtectOne(const CliFile& file, const CliOptions& options, const char* label)
 {
     std::string source, target, open, permission, status;
     const bool bPassable = ToEngine(file.strSource, source) && ToEngine(file.strTarget, target) &&
@@ -255,12 +267,12 @@ std::string CheckRequest(const CliOptions& options, const ResolvedPaths& paths,
 }
 
 bool ListRunFiles(const CliOptions& options, const ResolvedPaths& paths,
-                  std::vector<PlannedFile>& files, std::string& message)
+                  std::vector<CliFile>& files, std::string& message)
 {
     files.clear();
     if (!paths.bFolder)
     {
-        PlannedFile file;
+        CliFile file;
         file.strSource = paths.strSource;
         file.strTarget = paths.strTarget;
         file.strRelative = paths.strSource.substr(paths.strSource.find_last_of('\\') + 1);
@@ -278,6 +290,17 @@ bool ListRunFiles(const CliOptions& options, const ResolvedPaths& paths,
         message = FromEngine(FormatPathMessage(kMsgNoPdfFiles, paths.strSource));
         return false;
     }
+    // With a suffix, one file's target can be another file's name ("a.pdf" to "a_p.pdf"
+    // beside "a_p.pdf"): that file is read by the run and must stay as it is.
+    std::set<std::wstring> sources;
+    for (const CliFile& file : files)
+        sources.insert(RunPathKey(file.strSource));
+    for (CliFile& file : files)
+    {
+        const std::wstring target = RunPathKey(file.strTarget);
+        if (file.strError.empty() && sources.count(target) && target != RunPathKey(file.strSource))
+            file.strError = kStatusTargetIsListedSource;
+    }
     return true;
 }
 
@@ -287,13 +310,13 @@ bool SourceFileExists(const std::string& path)
     return ToEngine(path, ansi) && FileExists(ansi);
 }
 
-std::vector<FileOutcome> ProtectFiles(const std::vector<PlannedFile>& files,
-                                      const CliOptions& options, int jobs,
+std::vector<FileOutcome> ProtectFiles(const std::vector<CliFile>& files, const CliOptions& options,
+                                      int jobs,
                                       const std::function<void(const FileOutcome&)>& onDone,
                                       const std::function<void(size_t finished)>& onProgress)
 {
     // Mirrored sub-folders are made before the workers start, one at a time.
-    for (const PlannedFile& file : files)
+    for (const CliFile& file : files)
         if (file.strError.empty())
             EnsureFolder(ParentOf(file.strTarget));
 

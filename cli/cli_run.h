@@ -35,7 +35,7 @@ std::string CheckRequest(const CliOptions& options, const ResolvedPaths& paths,
 bool IsBlankPassword(const std::string& password);
 
 // One file of a run.
-struct PlannedFile
+struct CliFile
 {
     std::string strSource;
     std::string strTarget;
@@ -50,7 +50,7 @@ struct PlannedFile
 // A single-file source is one file. False with the window's message when the folder cannot
 // be searched or holds nothing to protect.
 bool ListRunFiles(const CliOptions& options, const ResolvedPaths& paths,
-                  std::vector<PlannedFile>& files, std::string& message);
+                  std::vector<CliFile>& files, std::string& message);
 
 // True when the path names an existing file.
 bool SourceFileExists(const std::string& path);
@@ -69,8 +69,8 @@ struct FileOutcome
 // Protects the files with `jobs` workers, each calling the engine on its own. `onDone` sees
 // every outcome in listing order; `onProgress` the number of files finished. Both are
 // called one at a time.
-std::vector<FileOutcome> ProtectFiles(const std::vector<PlannedFile>& files,
-                                      const CliOptions& options, int jobs,
+std::vector<FileOutcome> ProtectFiles(const std::vector<CliFile>& files, const CliOptions& options,
+                                      int jobs,
                                       const std::function<void(const FileOutcome&)>& onDone,
                                       const std::function<void(size_t finished)>& onProgress);
 

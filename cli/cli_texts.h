@@ -11,6 +11,11 @@ constexpr const char* kStatusNoPassword =
 // Status of a file whose row in the passwords file has both passwords empty.
 constexpr const char* kStatusRowPasswordsEmpty =
     "Error: Both Open & Permission passwords are empty for this file in the passwords file.";
+// Status of a file whose target name is another file of the run: writing it would replace a
+// source that the run must only read.
+constexpr const char* kStatusTargetIsListedSource =
+    "Error: Target file is another Source PDF file of this run. It was not written, so that "
+    "the other file stays as it is. Please set a different suffix or Target folder.";
 // Status of a sub-folder that cannot be searched during a recursive run.
 constexpr const char* kStatusFolderNotSearchable =
     "Error: Unable to search PDF files in this folder. Please make sure you have proper "

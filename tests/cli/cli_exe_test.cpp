@@ -197,6 +197,22 @@ TEST(CliExe, FolderWithGoodDamagedAndEncryptedFiles)
     }
 }
 
+// With the suffix "_p", a.pdf would be written over a_p.pdf, another source of the run.
+TEST(CliExe, ATargetThatIsAnotherSourceIsNotWritten)
+{
+    ScratchFolder folder;
+    MakePdf(folder / "a.pdf");
+    MakePdf(folder / "a_p.pdf", PdfRecipe{3});
+    const std::string before = ReadFileBytes(folder / "a_p.pdf");
+    const CliRun run = RunCliExe({".", "-s", "_p", "-p", "x", "-j", "1"}, folder.Path());
+    EXPECT_EQ(run.exitCode, 1u) << run.err;
+    EXPECT_EQ(ReadFileBytes(folder / "a_p.pdf"), before);
+    EXPECT_NE(run.out.find("ERROR\t" + folder / "a.pdf\t\tError: Target file is another Source"),
+              std::string::npos)
+        << run.out;
+    EXPECT_TRUE(ReadEncryption(folder / "a_p_p.pdf", "x").bUserMatched);
+}
+
 TEST(CliExe, RecursiveMirrorsTheTree)
 {
     ScratchFolder folder;
