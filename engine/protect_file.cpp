@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <exception>
 
@@ -47,12 +48,13 @@ std::string TempFolder()
 }
 
 // The process id keeps two running copies of the tool apart; the tick count keeps
-// successive calls apart.
+// successive calls apart, and the counter calls that run at once on several threads.
 void MakeTempNames(std::string& workCopy, std::string& protectedCopy)
 {
+    static std::atomic<unsigned> calls{0};
     std::string stem = TempFolder() + kTempFilePrefix + "_" +
                        std::to_string(GetCurrentProcessId()) + "_" +
-                       std::to_string(GetTickCount64());
+                       std::to_string(GetTickCount64()) + "_" + std::to_string(++calls);
     workCopy = stem + ".pdf";
     protectedCopy = stem + "_protected.pdf";
 }

@@ -1,0 +1,125 @@
+// Measures sealwick-cli over the folder set that folder_bench uses, one worker and one per
+// processor, beside the window's folder run (ProtectFolder) and a bare in-process loop of
+// qpdf over the same files. The command's numbers include starting its process.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "bench_common.h"
+#include "engine/protect_folder.h"
+#include "engine/random_provider.h"
+#include "tests/support/memory_protection_view.h"
+#include "tests/support/pdf_factory.h"
+#include "tests/support/scratch.h"
+
+namespace
+{
+constexpr int kSmallFiles = 300;
+constexpr int kMediumFiles = 20;
+constexpr int kRuns = 3;
+
+std::string CliPath()
+{
+    char buf[MAX_PATH];
+    const std::string self(buf, GetModuleFileNameA(nullptr, buf, MAX_PATH));
+    const std::string folder = self.substr(0, self.find_last_of('\\'));
+    return folder.substr(0, folder.find_last_of('\\')) + "\\sealwick-cli.exe";
+}
+
+// Runs the command with its output thrown away; returns its exit code.
+DWORD RunCli(const std::string& arguments)
+{
+    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+    HANDLE nul = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                             OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = nul;
+    PROCESS_INFORMATION pi = {};
+    std::string commandLine = "\"" + CliPath() + "\" " + arguments;
+    DWORD code = 0xFFFFFFFF;
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                       nullptr, &si, &pi))
+    {
+        WaitForSingleObject(pi.hProcess, INFINITE);
+        GetExitCodeProcess(pi.hProcess, &code);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    CloseHandle(nul);
+    return code;
+}
+} // namespace
+
+int main()
+{
+    ScratchFolder scratch;
+    const std::string in = scratch / "in";
+    const std::string out = scratch / "out";
+    CreateDirectoryA(in.c_str(), nullptr);
+    CreateDirectoryA(out.c_str(), nullptr);
+    const std::string small = scratch / "small.pdf";
+    const std::string medium = scratch / "medium.pdf";
+    MakePdf(small, PdfRecipe{12, 60, 0, false, "", ""});
+    MakePdf(medium, PdfRecipe{4, 20, 5u << 20, false, "", ""});
+    char name[64];
+    for (int i = 0; i < kSmallFiles; ++i)
+    {
+        std::snprintf(name, sizeof name, "\\small_%03d.pdf", i);
+        CopyFileA(small.c_str(), (in + name).c_str(), FALSE);
+    }
+    for (int i = 0; i < kMediumFiles; ++i)
+    {
+        std::snprintf(name, sizeof name, "\\medium_%02d.pdf", i);
+        CopyFileA(medium.c_str(), (in + name).c_str(), FALSE);
+    }
+
+    std::vector<FolderEntry> names;
+    ListFolderPdfs(in, false, "", names);
+    ProtectionRequest request;
+    request.bFolderMode = 1;
+    request.strSourceFile = in;
+    request.strTargetFile = out;
+    request.strPassword = "open";
+    request.strPermissionPassword = "perm";
+    request.bTargetSetSuffix = 0;
+    request.bIgnoreSuffixFiles = 0;
+    InstallSystemRandomProvider();
+
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::string common = "\"" + in + "\" \"" + out + "\" -p open -P perm --suffix= -q -j ";
+    DWORD failedRuns = 0;
+    std::vector<double> bare, window, cliOne, cliAll;
+    for (int r = 0; r < kRuns; ++r)
+    {
+        bare.push_back(Seconds(
+            [&]
+            {
+                for (const FolderEntry& n : names)
+                    BareQpdf(in + "\\" + n.name, out + "\\" + n.name);
+            }));
+        window.push_back(Seconds(
+            [&]
+            {
+                CMemoryProtectionView view;
+                ProtectFolder(request, "AES-256", view);
+            }));
+        cliOne.push_back(Seconds([&] { failedRuns += RunCli(common + "1") != 0; }));
+        cliAll.push_back(
+            Seconds([&] { failedRuns += RunCli(common + std::to_string(cores)) != 0; }));
+    }
+    const double b = Median(bare), w = Median(window), c1 = Median(cliOne), cn = Median(cliAll);
+    std::printf("command: %zu files, median of %d runs, %u processors\n", names.size(), kRuns,
+                cores);
+    std::printf("bare qpdf loop %.3f s; window's folder run %.3f s (ratio %.3f); sealwick-cli "
+                "-j 1 %.3f s (ratio %.3f); sealwick-cli -j %u %.3f s (ratio %.3f)\n",
+                b, w, w / b, c1, c1 / b, cores, cn, cn / b);
+    if (failedRuns)
+        std::printf("warning: %lu command runs did not protect every file\n", failedRuns);
+    return 0;
+}

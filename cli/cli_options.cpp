@@ -1,0 +1,240 @@
+#include "cli/cli_options.h"
+
+#include "base/text_conversion.h"
+
+namespace
+{
+constexpr int kMaxJobs = 64;
+
+enum class Value
+{
+    None,
+    Text,
+};
+
+struct OptionSpec
+{
+    const wchar_t* shortName; // nullptr: none
+    const wchar_t* longName;
+    Value value;
+    void (*apply)(CliOptions&, const std::string&);
+};
+
+const OptionSpec kOptions[] = {
+    {L"-p", L"--open-password", Value::Text,
+     [](CliOptions& o, const std::string& v) { o.strOpenPassword = v; }},
+    {nullptr, L"--open-password-file", Value::Text,
+     [](CliOptions& o, const std::string& v) { o.strOpenPasswordFile = v; }},
+    {L"-P", L"--permission-password", Value::Text,
+     [](CliOptions& o, const std::string& v) { o.strPermissionPassword = v; }},
+    {nullptr, L"--permission-password-file", Value::Text,
+     [](CliOptions& o, const std::string& v) { o.strPermissionPasswordFile = v; }},
+    {L"-m", L"--method", Value::Text, nullptr},
+    {nullptr, L"--no-copy", Value::None,
+     [](CliOptions& o, const std::string&) { o.bNoCopy = true; }},
+    {nullptr, L"--no-modify", Value::None,
+     [](CliOptions& o, const std::string&) { o.bNoModify = true; }},
+    {nullptr, L"--no-print", Value::None,
+     [](CliOptions& o, const std::string&) { o.bNoPrint = true; }},
+    {L"-s", L"--suffix", Value::Text, [](CliOptions& o, const std::string& v) { o.strSuffix = v; }},
+    {nullptr, L"--skip-suffixed", Value::None,
+     [](CliOptions& o, const std::string&) { o.bSkipSuffixed = true; }},
+    {L"-r", L"--recursive", Value::None,
+     [](CliOptions& o, const std::string&) { o.bRecursive = true; }},
+    {L"-j", L"--jobs", Value::Text, nullptr},
+    {nullptr, L"--passwords", Value::Text,
+     [](CliOptions& o, const std::string& v) { o.strPasswordsFile = v; }},
+    {nullptr, L"--report", Value::Text,
+     [](CliOptions& o, const std::string& v) { o.strReportFile = v; }},
+    {L"-q", L"--quiet", Value::None, [](CliOptions& o, const std::string&) { o.bQuiet = true; }},
+    {L"-h", L"--help", Value::None, nullptr},
+    {nullptr, L"--version", Value::None, nullptr},
+};
+
+const OptionSpec* FindOption(const std::wstring& name)
+{
+    for (const OptionSpec& spec : kOptions)
+        if ((spec.shortName && name == spec.shortName) || name == spec.longName)
+            return &spec;
+    return nullptr;
+}
+
+bool ParseMethod(const std::string& text, int& type)
+{
+    std::string lower;
+    for (char c : text)
+        lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    if (lower == "aes-256")
+        type = 2;
+    else if (lower == "aes-128")
+        type = 1;
+    else if (lower == "rc4-128")
+        type = 0;
+    else
+        return false;
+    return true;
+}
+
+bool ParseJobs(const std::string& text, int& jobs)
+{
+    if (text.empty() || text.size() > 3 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    jobs = std::stoi(text);
+    return jobs >= 1 && jobs <= kMaxJobs;
+}
+} // namespace
+
+ParseOutcome ParseArguments(const std::vector<std::wstring>& args, CliOptions& options,
+                            std::string& error)
+{
+    options = CliOptions();
+    std::vector<std::string> paths;
+    bool bOptionsEnded = false;
+    bool bHelp = false, bVersion = false;
+    bool bOpenText = false, bOpenFile = false, bPermissionText = false, bPermissionFile = false;
+    bool bOther = false;
+
+    for (size_t k = 0; k < args.size(); ++k)
+    {
+        const std::wstring& arg = args[k];
+        std::string utf8;
+        if (!WideToMultiByte(arg, 65001 /* CP_UTF8 */, utf8))
+        {
+            error = "argument " + std::to_string(k + 1) + " is not valid Unicode text";
+            return ParseOutcome::Error;
+        }
+        if (bOptionsEnded || arg.size() < 2 || arg[0] != L'-')
+        {
+            paths.push_back(utf8);
+            continue;
+        }
+        if (arg == L"--")
+        {
+            bOptionsEnded = true;
+            continue;
+        }
+
+        std::wstring name = arg;
+        std::wstring inlineValue;
+        bool bInlineValue = false;
+        const size_t equals = arg.find(L'=');
+        if (arg.compare(0, 2, L"--") == 0 && equals != std::wstring::npos)
+        {
+            name = arg.substr(0, equals);
+            inlineValue = arg.substr(equals + 1);
+            bInlineValue = true;
+        }
+        const std::string nameUtf8 = WideToUtf8(name);
+        const OptionSpec* spec = FindOption(name);
+        if (!spec)
+        {
+            error = "unknown option " + nameUtf8;
+            return ParseOutcome::Error;
+        }
+
+        std::string value;
+        if (spec->value == Value::Text)
+        {
+            if (bInlineValue)
+                value = WideToUtf8(inlineValue);
+            else if (k + 1 < args.size())
+                value = WideToUtf8(args[++k]);
+            else
+            {
+                error = "option " + nameUtf8 + " needs a value";
+                return ParseOutcome::Error;
+            }
+        }
+        else if (bInlineValue)
+        {
+            error = "option " + nameUtf8 + " takes no value";
+            return ParseOutcome::Error;
+        }
+
+        const std::wstring longName = spec->longName;
+        if (longName == L"--help")
+            bHelp = true;
+        else if (longName == L"--version")
+            bVersion = true;
+        else if (longName == L"--method")
+        {
+            if (!ParseMethod(value, options.nEncryptionType))
+            {
+                error = "unknown method \"" + value + "\" (use aes-256, aes-128 or rc4-128)";
+                return ParseOutcome::Error;
+            }
+        }
+        else if (longName == L"--jobs")
+        {
+            if (!ParseJobs(value, options.nJobs))
+            {
+                error = "--jobs needs a number from 1 to " + std::to_string(kMaxJobs);
+                return ParseOutcome::Error;
+            }
+        }
+        else
+            spec->apply(options, value);
+
+        // One source per password: a text and a file together leave which one counts unclear.
+        bool& given = longName == L"--open-password"              ? bOpenText
+                      : longName == L"--open-password-file"       ? bOpenFile
+                      : longName == L"--permission-password"      ? bPermissionText
+                      : longName == L"--permission-password-file" ? bPermissionFile
+                                                                  : bOther;
+        given = true;
+        if ((bOpenText && bOpenFile) || (bPermissionText && bPermissionFile))
+        {
+            error = "give a password or its file, not both";
+            return ParseOutcome::Error;
+        }
+    }
+
+    if (bHelp)
+        return ParseOutcome::Help;
+    if (bVersion)
+        return ParseOutcome::Version;
+    if (paths.empty())
+    {
+        error = "no source given";
+        return ParseOutcome::Error;
+    }
+    if (paths.size() > 2)
+    {
+        error = "too many paths: " + paths[2];
+        return ParseOutcome::Error;
+    }
+    options.strSource = paths[0];
+    if (paths.size() == 2)
+        options.strTarget = paths[1];
+    if (options.strSource.empty())
+    {
+        error = "the source is empty";
+        return ParseOutcome::Error;
+    }
+    return ParseOutcome::Run;
+}
+
+const char* UsageText()
+{
+    return "Usage: sealwick-cli SOURCE [TARGET] [options]\n"
+           "  SOURCE   a PDF file, or a folder (then every PDF in it)\n"
+           "  TARGET   a file (for one PDF) or a folder; left out: beside the source, named\n"
+           "           with the suffix\n"
+           "  -p, --open-password TEXT          --open-password-file FILE (its first line)\n"
+           "  -P, --permission-password TEXT    --permission-password-file FILE\n"
+           "  -m, --method aes-256|aes-128|rc4-128   (default aes-256)\n"
+           "      --no-copy  --no-modify  --no-print\n"
+           "  -s, --suffix TEXT      (default _protected; --suffix= for none)\n"
+           "      --skip-suffixed    leave out files whose names already end with the suffix\n"
+           "  -r, --recursive        walk sub-folders too and mirror them under the target\n"
+           "  -j, --jobs N           workers (default: one per processor)\n"
+           "      --passwords FILE   per-file passwords, CSV: file (name or path relative to\n"
+           "                         SOURCE), open password[, permission password]\n"
+           "      --report FILE      CSV, one row per file: source, target, PDF version,\n"
+           "                         encryption, status\n"
+           "  -q, --quiet            no per-file lines and no progress\n"
+           "      --version, --help\n"
+           "Exit code: 0 every file protected, 1 at least one failed, 2 refused or wrong "
+           "arguments.\n";
+}

@@ -1,0 +1,358 @@
+#include "cli/cli_run.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <set>
+#include <thread>
+
+#include "base/file_system.h"
+#include "base/text_conversion.h"
+#include "cli/cli_texts.h"
+#include "engine/encryption_type.h"
+#include "engine/message_box_texts.h"
+#include "engine/path_compare.h"
+#include "engine/protect_file.h"
+#include "engine/protect_folder.h"
+#include "engine/protection_view.h"
+#include "engine/result_row.h"
+#include "engine/status_texts.h"
+#include "engine/validate_request.h"
+
+namespace
+{
+// UTF-8 to the engine's ANSI texts. The manifest makes them one and the same; an older
+// Windows keeps its own code page, and a character it lacks is refused, never mapped.
+bool ToEngine(const std::string& utf8, std::string& ansi)
+{
+    if (GetACP() == CP_UTF8)
+    {
+        ansi = utf8;
+        return true;
+    }
+    std::wstring wide;
+    return MultiByteToWide(utf8, CP_UTF8, wide) && WideToMultiByte(wide, CP_ACP, ansi);
+}
+
+std::string FromEngine(const std::string& ansi)
+{
+    std::string utf8;
+    return AnsiToUtf8(ansi, utf8) ? utf8 : ansi;
+}
+
+std::string FullPath(const std::string& utf8)
+{
+    const std::wstring wide = Utf8ToWide(utf8);
+    DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (n == 0)
+        return utf8;
+    std::wstring full(n, L'\0');
+    n = GetFullPathNameW(wide.c_str(), n, &full[0], nullptr);
+    full.resize(n);
+    return WideToUtf8(full);
+}
+
+std::string WithoutTrailingBackslash(std::string path)
+{
+    while (path.size() > 1 && (path.back() == '\\' || path.back() == '/'))
+        path.pop_back();
+    return path;
+}
+
+bool IsFolder(const std::string& utf8)
+{
+    const DWORD attributes = GetFileAttributesW(Utf8ToWide(utf8).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ParentOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// Creates the folder and the missing folders above it.
+void EnsureFolder(const std::string& folder)
+{
+    if (folder.empty() || IsFolder(folder))
+        return;
+    EnsureFolder(ParentOf(folder));
+    CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr);
+}
+
+// One spelling per file of the run, letter case aside, for telling files apart.
+std::wstring RunPathKey(const std::string& path)
+{
+    std::string ansi;
+    const std::wstring key = ToEngine(path, ansi) ? NormalizedPathKey(ansi) : Utf8ToWide(path);
+    return FoldCase(key);
+}
+
+// Keeps the row the engine builds for a file, as the window would show it.
+class CRowKeeper : public CProtectionView
+{
+  public:
+    ~CRowKeeper() override;
+    void SetProgress(int) override {}
+    void AppendRow(const ResultRow& row) override { m_row = row; }
+    int ShowMessage(const std::string&, unsigned) override { return IDOK; }
+    void LockInputs() override {}
+    void UnlockInputs() override {}
+
+    ResultRow m_row;
+};
+CRowKeeper::~CRowKeeper() = default;
+
+struct Walk
+{
+    const CliOptions& options;
+    std::string strTargetRoot;
+    std::vector<CliFile>& files;
+};
+
+// Lists one folder's PDFs, then its sub-folders'. False when the folder cannot be searched.
+bool CollectFolder(Walk& walk, const std::string& source, const std::string& target,
+                   const std::string& relative)
+{
+    std::string sourceAnsi, suffixAnsi;
+    std::vector<FolderEntry> entries;
+    if (!ToEngine(source, sourceAnsi) || !ToEngine(walk.options.strSuffix, suffixAnsi) ||
+        !ListFolderPdfs(sourceAnsi, walk.options.bSkipSuffixed, suffixAnsi, entries))
+        return false;
+    for (const FolderEntry& entry : entries)
+    {
+        const std::string name = FromEngine(entry.name);
+        CliFile file;
+        file.strSource = source + "\\" + name;
+        file.strTarget = FolderTargetPath(target, name, true, walk.options.strSuffix);
+        file.strRelative = relative + name;
+        if (!entry.bNameFits)
+            file.strError = kStatusNameNotInCodePage;
+        walk.files.push_back(file);
+    }
+    if (!walk.options.bRecursive)
+        return true;
+
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(Utf8ToWide(source + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return true;
+    std::vector<std::string> folders;
+    do
+    {
+        const std::wstring name = entry.cFileName;
+        // Links could lead in circles or out of the tree.
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || name == L"." ||
+            name == L"..")
+            continue;
+        folders.push_back(WideToUtf8(name));
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+
+    for (const std::string& name : folders)
+    {
+        const std::string sub = source + "\\" + name;
+        // A target folder inside the source holds earlier outputs, not sources.
+        std::string subAnsi, rootAnsi;
+        if (ToEngine(sub, subAnsi) && ToEngine(walk.strTargetRoot, rootAnsi) &&
+            IsSamePath(subAnsi, rootAnsi))
+            continue;
+        if (!CollectFolder(walk, sub, target + "\\" + name, relative + name + "\\"))
+        {
+            CliFile folder;
+            folder.strSource = sub;
+            folder.strRelative = relative + name;
+            folder.strError = kStatusFolderNotSearchable;
+            walk.files.push_back(folder);
+        }
+    }
+    return true;
+}
+
+FileOutcome ProtectOne(const CliFile& file, const CliOptions& options, const char* label)
+{
+    // Passwords go to the engine as UTF-8, whatever the code page; paths in the code page.
+    std::string source, target, status;
+    const bool bPassable = ToEngine(file.strSource, source) && ToEngine(file.strTarget, target);
+    bool bOk = false;
+    if (!file.strError.empty())
+        status = file.strError;
+    else if (!bPassable)
+        status = kStatusNameNotInCodePage;
+    else
+        bOk = ProtectFile(source, target, file.strOpenPassword, file.strPermissionPassword,
+                          options.bNoCopy, options.bNoModify, options.bNoPrint,
+                          options.nEncryptionType, status);
+
+    CRowKeeper keeper;
+    AddResultRow(keeper, bPassable ? source : std::string("?"), label, target, status);
+    FileOutcome outcome;
+    outcome.bOk = bOk;
+    outcome.strSource = file.strSource;
+    outcome.strTarget = FromEngine(keeper.m_row.strTargetFile);
+    outcome.strPdfVersion = FromEngine(keeper.m_row.strPdfVersion);
+    outcome.strEncryption = keeper.m_row.strEncryption;
+    outcome.strStatus = FromEngine(keeper.m_row.strStatus);
+    return outcome;
+}
+} // namespace
+
+bool IsBlankPassword(const std::string& password)
+{
+    return password.find_first_not_of(" \t\n\v\f\r") == std::string::npos;
+}
+
+ResolvedPaths ResolvePaths(const CliOptions& options)
+{
+    ResolvedPaths paths;
+    const std::string source = FullPath(options.strSource);
+    const std::string target =
+        options.strTarget.empty() ? std::string() : FullPath(options.strTarget);
+    paths.bFolder = IsFolder(source);
+    if (paths.bFolder)
+    {
+        paths.strSource = WithoutTrailingBackslash(source);
+        paths.strTarget = target.empty() ? paths.strSource : WithoutTrailingBackslash(target);
+        return paths;
+    }
+    paths.strSource = source;
+    const std::string name = source.substr(source.find_last_of('\\') + 1);
+    if (target.empty())
+        paths.strTarget = FolderTargetPath(ParentOf(source), name, true, options.strSuffix);
+    else if (IsFolder(target))
+        paths.strTarget =
+            FolderTargetPath(WithoutTrailingBackslash(target), name, true, options.strSuffix);
+    else
+        paths.strTarget = target;
+    return paths;
+}
+
+std::string CheckRequest(const CliOptions& options, const ResolvedPaths& paths,
+                         const std::string& openPassword, const std::string& permissionPassword,
+                         bool bPasswordsFromFile, bool& bOpenPasswordWarning)
+{
+    bOpenPasswordWarning = false;
+    ProtectionRequest request;
+    request.bFolderMode = paths.bFolder ? 1 : 0;
+    if (!ToEngine(paths.strSource, request.strSourceFile))
+        return FormatPathMessage(kMsgPathNotInCodePage, paths.strSource);
+    if (!ToEngine(paths.strTarget, request.strTargetFile))
+        return FormatPathMessage(kMsgPathNotInCodePage, paths.strTarget);
+    // Only their emptiness counts here; a password this Windows cannot pass on fails the
+    // files it is used for, with its own status.
+    request.strPassword = IsBlankPassword(openPassword) ? std::string() : "-";
+    request.strPermissionPassword = IsBlankPassword(permissionPassword) ? std::string() : "-";
+    if (bPasswordsFromFile && request.strPassword.empty() && request.strPermissionPassword.empty())
+        request.strPassword = "-"; // each row's passwords are checked with its file
+    request.bPreventCopy = options.bNoCopy;
+    request.bPreventModify = options.bNoModify;
+    request.bPreventPrint = options.bNoPrint;
+    request.bEncryptionType = options.nEncryptionType;
+    request.bTargetSetSuffix = 1;
+    ToEngine(options.strSuffix, request.strTargetSuffix);
+    request.bIgnoreSuffixFiles = options.bSkipSuffixed;
+
+    const ValidationResult result = ValidateRequest(request,
+                                                    [&](const std::string&)
+                                                    {
+                                                        bOpenPasswordWarning = true;
+                                                        return false; // go ahead
+                                                    });
+    return result.outcome == ValidationOutcome::Refused ? FromEngine(result.strMessage)
+                                                        : std::string();
+}
+
+bool ListRunFiles(const CliOptions& options, const ResolvedPaths& paths,
+                  std::vector<CliFile>& files, std::string& message)
+{
+    files.clear();
+    if (!paths.bFolder)
+    {
+        CliFile file;
+        file.strSource = paths.strSource;
+        file.strTarget = paths.strTarget;
+        file.strRelative = paths.strSource.substr(paths.strSource.find_last_of('\\') + 1);
+        files.push_back(file);
+        return true;
+    }
+    Walk walk{options, paths.strTarget, files};
+    if (!CollectFolder(walk, paths.strSource, paths.strTarget, std::string()))
+    {
+        message = FromEngine(FormatPathMessage(kMsgCannotSearchFolder, paths.strSource));
+        return false;
+    }
+    if (files.empty())
+    {
+        message = FromEngine(FormatPathMessage(kMsgNoPdfFiles, paths.strSource));
+        return false;
+    }
+    // With a suffix, one file's target can be another file's name ("a.pdf" to "a_p.pdf"
+    // beside "a_p.pdf"): that file is read by the run and must stay as it is.
+    std::set<std::wstring> sources;
+    for (const CliFile& file : files)
+        sources.insert(RunPathKey(file.strSource));
+    for (CliFile& file : files)
+    {
+        const std::wstring target = RunPathKey(file.strTarget);
+        if (file.strError.empty() && sources.count(target) && target != RunPathKey(file.strSource))
+            file.strError = kStatusTargetIsAnotherSource;
+    }
+    return true;
+}
+
+bool SourceFileExists(const std::string& path)
+{
+    std::string ansi;
+    return ToEngine(path, ansi) && FileExists(ansi);
+}
+
+std::vector<FileOutcome> ProtectFiles(const std::vector<CliFile>& files, const CliOptions& options,
+                                      int jobs,
+                                      const std::function<void(const FileOutcome&)>& onDone,
+                                      const std::function<void(size_t finished)>& onProgress)
+{
+    // Mirrored sub-folders are made before the workers start, one at a time.
+    for (const CliFile& file : files)
+        if (file.strError.empty())
+            EnsureFolder(ParentOf(file.strTarget));
+
+    const char* label = EncryptionTypeLabel(options.nEncryptionType);
+    const size_t n = files.size();
+    std::vector<FileOutcome> outcomes(n);
+    std::vector<bool> finished(n, false);
+    std::atomic<size_t> next{0};
+    std::mutex lock;
+    size_t nFinished = 0, nReported = 0;
+
+    auto work = [&]
+    {
+        for (size_t k = next++; k < n; k = next++)
+        {
+            FileOutcome outcome = ProtectOne(files[k], options, label);
+            std::lock_guard<std::mutex> guard(lock);
+            outcomes[k] = std::move(outcome);
+            finished[k] = true;
+            onProgress(++nFinished);
+            // Lines come out in listing order, whichever worker finishes first.
+            for (; nReported < n && finished[nReported]; ++nReported)
+                onDone(outcomes[nReported]);
+        }
+    };
+    const size_t nWorkers = std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(jobs), n));
+    std::vector<std::thread> workers;
+    for (size_t k = 1; k < nWorkers; ++k)
+        workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers)
+        worker.join();
+    return outcomes;
+}
+
+std::string OpenPasswordWarning()
+{
+    const std::string question = kMsgAskOpenPassword;
+    return question.substr(0, question.rfind("\n\n"));
+}
