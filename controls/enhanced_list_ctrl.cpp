@@ -8,6 +8,7 @@
 #include <cstring>
 #include <utility>
 
+#include "base/system_library.h"
 #include "controls/control_texts.h"
 
 int CEnhancedListCtrl::s_nSortColumn = 0;
@@ -129,7 +130,7 @@ bool IsThemedCommonControls()
     if (g_themeProbe)
         return g_themeProbe();
 
-    HMODULE uxTheme = ::LoadLibraryA(kUxThemeDll);
+    HMODULE uxTheme = LoadSystemLibrary(kUxThemeDll);
     if (!uxTheme)
         return false;
     using BoolFn = BOOL(WINAPI*)();
@@ -142,8 +143,13 @@ bool IsThemedCommonControls()
     if (!themed)
         return false;
 
-    HMODULE comctl = ::LoadLibraryA(kComctl32Dll);
-    if (!comctl)
+    // The comctl32 whose controls the program shows (version 6 through the manifest), found
+    // from one of its functions: loaded by name it could come from another folder, or be the
+    // system folder's older one.
+    HMODULE comctl = nullptr;
+    if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                              reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&::ImageList_Draw)),
+                              &comctl))
         return false;
     auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
         reinterpret_cast<void*>(::GetProcAddress(comctl, kDllGetVersion)));
