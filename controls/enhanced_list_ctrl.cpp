@@ -443,9 +443,38 @@ bool CEnhancedListCtrl::OnDividerDoubleClick(NMHDR* pNMHDR, LRESULT* pResult)
 
 bool CEnhancedListCtrl::OnSetColumnWidth(WPARAM wParam, LPARAM, LRESULT& result)
 {
-    if (!IsColorColumn(static_cast<int>(wParam)))
+    if (IsColorColumn(static_cast<int>(wParam)))
+    {
+        result = 0;
+        return true;
+    }
+    // Program code may size the fixed column; the header is told so below.
+    ++m_nProgramWidths;
+    result = Default();
+    --m_nProgramWidths;
+    return true;
+}
+
+bool CEnhancedListCtrl::OnSetColumn(WPARAM, LPARAM, LRESULT& result)
+{
+    ++m_nProgramWidths;
+    result = Default();
+    --m_nProgramWidths;
+    return true;
+}
+
+bool CEnhancedListCtrl::OnHeaderItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // Every width change passes here, also those the list makes on its own for the user (it
+    // fits columns to their content on some keys): a hidden column stays at width 0 unless
+    // program code sizes the fixed one. Mask and width lead both forms of the item.
+    const auto* change = reinterpret_cast<NMHEADERA*>(pNMHDR);
+    const int column = change->iItem;
+    if (!change->pitem || !(change->pitem->mask & HDI_WIDTH) || change->pitem->cxy <= 0)
         return false;
-    result = 0;
+    if (!IsColorColumn(column) && !(IsFixedColumn(column) && m_nProgramWidths == 0))
+        return false;
+    *pResult = TRUE;
     return true;
 }
 
@@ -510,6 +539,10 @@ const MessageMap* CEnhancedListCtrl::GetMessageMap() const
         OnNotify<&CEnhancedListCtrl::OnDividerDoubleClick>(HDN_DIVIDERDBLCLICKA, 0),
         OnNotify<&CEnhancedListCtrl::OnDividerDoubleClick>(HDN_DIVIDERDBLCLICKW, 0),
         OnMessage<&CEnhancedListCtrl::OnSetColumnWidth>(LVM_SETCOLUMNWIDTH),
+        OnMessage<&CEnhancedListCtrl::OnSetColumn>(LVM_SETCOLUMNA),
+        OnMessage<&CEnhancedListCtrl::OnSetColumn>(LVM_SETCOLUMNW),
+        OnNotify<&CEnhancedListCtrl::OnHeaderItemChanging>(HDN_ITEMCHANGINGA, 0),
+        OnNotify<&CEnhancedListCtrl::OnHeaderItemChanging>(HDN_ITEMCHANGINGW, 0),
         OnNotify<&CEnhancedListCtrl::OnToolTipTextA>(TTN_GETDISPINFOA, 0),
         OnNotify<&CEnhancedListCtrl::OnToolTipTextW>(TTN_GETDISPINFOW, 0),
         OnMessage<&CEnhancedListCtrl::OnSetFocus>(WM_SETFOCUS),

@@ -97,6 +97,8 @@ class CEnhancedListCtrl : public CListCtrl
     bool OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnDividerDoubleClick(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnSetColumnWidth(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnSetColumn(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnHeaderItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnToolTipTextA(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnToolTipTextW(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
@@ -116,6 +118,7 @@ class CEnhancedListCtrl : public CListCtrl
     void SetThemedSortArrow(int nColumn, BOOL bAscending);
 
     std::vector<std::string> m_sortTexts; // the sorted column by position, while a sort runs
+    int m_nProgramWidths = 0;             // inside a width change that program code asked for
     static char s_szSortText1[kSortTextSize];
     static char s_szSortText2[kSortTextSize];
 };

@@ -295,6 +295,43 @@ TEST_F(ResultsListTest, ColourColumnsRefuseAWidthOthersTakeIt)
     }
 }
 
+// Widths the list sets on its own for the user reach the header like any other; only program
+// code may size the fixed column, and nothing the colour columns.
+TEST_F(ResultsListTest, HeaderKeepsHiddenColumnsClosedAgainstAllButTheProgram)
+{
+    struct WidthCase
+    {
+        int column;
+        bool byHeader; // else by LVM_SETCOLUMN, as program code would
+        bool accepted;
+    };
+    const WidthCase cases[] = {
+        {4, true, true},  {5, true, false}, {6, true, false},  {7, true, false},
+        {4, false, true}, {5, false, true}, {6, false, false}, {7, false, false},
+    };
+    for (const WidthCase& c : cases)
+    {
+        const int before = list.GetColumnWidth(c.column);
+        if (c.byHeader)
+        {
+            HDITEMA item = {};
+            item.mask = HDI_WIDTH;
+            item.cxy = 55;
+            list.GetHeaderCtrl()->SetItem(c.column, &item);
+        }
+        else
+        {
+            LVCOLUMNA column = {};
+            column.mask = LVCF_WIDTH;
+            column.cx = 55;
+            list.SendMessage(LVM_SETCOLUMNA, c.column, reinterpret_cast<LPARAM>(&column));
+        }
+        EXPECT_EQ(c.accepted ? 55 : before, list.GetColumnWidth(c.column))
+            << "column " << c.column << (c.byHeader ? " by header" : " by program");
+        list.SetColumnWidth(c.column, before);
+    }
+}
+
 TEST_F(ResultsListTest, DividersOfHiddenColumnsCannotBeDragged)
 {
     // The header asks its list before a drag starts; 1 refuses it.
