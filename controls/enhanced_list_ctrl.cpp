@@ -434,7 +434,7 @@ bool CEnhancedListCtrl::OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult)
 bool CEnhancedListCtrl::OnDividerDoubleClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     // The list would fit a hidden column to its content; the hidden columns sit at the right
-    // edge of "Status", where a double click is easily made.
+    // edge of the last visible one, where a double click is easily made.
     if (!IsHiddenColumn(reinterpret_cast<NMHEADERA*>(pNMHDR)->iItem))
         return false;
     *pResult = 0;
