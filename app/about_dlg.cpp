@@ -1,7 +1,7 @@
 #include "app/about_dlg.h"
 
 #include <cstdio>
-#include <vector>
+#include <cstring>
 
 #include "app/about_texts.h"
 #include "res/resource.h"
@@ -29,28 +29,52 @@ BOOL CAboutDlg::OnInitDialog()
     return TRUE;
 }
 
+bool ParseFixedFileInfo(const void* block, size_t size, VS_FIXEDFILEINFO& info)
+{
+    // VS_VERSIONINFO: three WORDs (length, value length, type), the key "VS_VERSION_INFO" in
+    // UTF-16 with its terminator, padding to a 32-bit boundary, then the VS_FIXEDFILEINFO.
+    static const wchar_t kKey[] = L"VS_VERSION_INFO";
+    constexpr size_t kHeaderSize = 3 * sizeof(WORD);
+    const auto* bytes = static_cast<const BYTE*>(block);
+    if (!bytes || size < kHeaderSize)
+        return false;
+    WORD header[3];
+    std::memcpy(header, bytes, sizeof header);
+    const size_t length = header[0];
+    const size_t valueLength = header[1];
+    if (length > size || valueLength < sizeof info)
+        return false;
+    const size_t keySize = sizeof kKey; // terminator included
+    if (kHeaderSize + keySize > length || std::memcmp(bytes + kHeaderSize, kKey, keySize) != 0)
+        return false;
+    const size_t valueOffset = (kHeaderSize + keySize + 3) & ~static_cast<size_t>(3);
+    if (valueOffset + sizeof info > length)
+        return false;
+    VS_FIXEDFILEINFO value;
+    std::memcpy(&value, bytes + valueOffset, sizeof value);
+    if (value.dwSignature != static_cast<DWORD>(VS_FFI_SIGNATURE))
+        return false;
+    info = value;
+    return true;
+}
+
 std::string ReadVersionText(HMODULE hModule)
 {
-    char path[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(hModule, path, sizeof path);
-    if (length == 0 || length >= sizeof path)
+    // Read from the loaded image rather than through VERSION.dll: that DLL is not one of the
+    // system's known DLLs, and an import of it would be looked for beside the executable.
+    HRSRC resource = ::FindResourceW(hModule, MAKEINTRESOURCEW(VS_VERSION_INFO),
+                                     MAKEINTRESOURCEW(16)); // RT_VERSION
+    if (!resource)
         return "";
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &handle);
-    if (size == 0)
-        return "";
-    std::vector<char> block(size);
-    if (!GetFileVersionInfoA(path, 0, size, block.data()))
-        return "";
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT infoSize = 0;
-    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &infoSize) || !info ||
-        infoSize < sizeof *info)
+    HGLOBAL loaded = ::LoadResource(hModule, resource);
+    const void* block = loaded ? ::LockResource(loaded) : nullptr;
+    VS_FIXEDFILEINFO info = {};
+    if (!block || !ParseFixedFileInfo(block, ::SizeofResource(hModule, resource), info))
         return "";
 
     char text[128] = "";
-    snprintf(text, sizeof text, kAboutVersionFormat, HIWORD(info->dwProductVersionMS),
-             LOWORD(info->dwProductVersionMS), HIWORD(info->dwProductVersionLS),
-             LOWORD(info->dwProductVersionLS), sizeof(void*) == 8 ? kBitness64 : kBitness32);
+    snprintf(text, sizeof text, kAboutVersionFormat, HIWORD(info.dwProductVersionMS),
+             LOWORD(info.dwProductVersionMS), HIWORD(info.dwProductVersionLS),
+             LOWORD(info.dwProductVersionLS), sizeof(void*) == 8 ? kBitness64 : kBitness32);
     return text;
 }

@@ -23,3 +23,6 @@ class CAboutDlg : public CDialogEx
 
 // "Version a.b.c.d (64-bit)" from the module's version resource; empty when it has none.
 std::string ReadVersionText(HMODULE hModule);
+// The fixed part of a version resource block (VS_VERSIONINFO); false when the block is cut
+// short or is not one.
+bool ParseFixedFileInfo(const void* block, size_t size, VS_FIXEDFILEINFO& info);

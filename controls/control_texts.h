@@ -15,10 +15,9 @@ inline constexpr const char kTextColorHeading[] = "Text Color Code";
 inline constexpr const char kResultsToolTip[] = "Right click here for more options...";
 inline constexpr const char kHeaderFontFace[] = "MS Shell Dlg";
 
-inline constexpr const char kUxThemeDll[] = "UxTheme.dll";
+inline constexpr const wchar_t kUxThemeDll[] = L"UxTheme.dll";
 inline constexpr const char kIsAppThemed[] = "IsAppThemed";
 inline constexpr const char kIsThemeActive[] = "IsThemeActive";
-inline constexpr const char kComctl32Dll[] = "comctl32.dll";
 inline constexpr const char kDllGetVersion[] = "DllGetVersion";
 
 // The hyperlink and the browser launch: the shell verb, the browsers' standard installation

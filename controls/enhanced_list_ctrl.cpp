@@ -8,6 +8,7 @@
 #include <cstring>
 #include <utility>
 
+#include "base/system_library.h"
 #include "controls/control_texts.h"
 
 int CEnhancedListCtrl::s_nSortColumn = 0;
@@ -21,6 +22,24 @@ namespace
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 ThemeProbe g_themeProbe = nullptr;
+
+// The header does not own the bitmaps of its items: an indicator of ours (the only bitmap with
+// both flags) is deleted when it leaves its column.
+void RemoveClassicSortBitmap(CHeaderCtrl& header, int nItem)
+{
+    HDITEMA item = {};
+    item.mask = HDI_FORMAT | HDI_BITMAP;
+    if (!header.GetItem(nItem, &item))
+        return;
+    if (!(item.fmt & HDF_BITMAP) || !(item.fmt & HDF_BITMAP_ON_RIGHT))
+        return;
+    HBITMAP bitmap = item.hbm;
+    item.hbm = nullptr;
+    item.fmt &= ~(HDF_BITMAP | HDF_BITMAP_ON_RIGHT);
+    header.SetItem(nItem, &item);
+    if (bitmap)
+        ::DeleteObject(bitmap);
+}
 
 // Differences of values that may not fit an int keep their sign.
 int Difference(long long a, long long b)
@@ -111,7 +130,7 @@ bool IsThemedCommonControls()
     if (g_themeProbe)
         return g_themeProbe();
 
-    HMODULE uxTheme = ::LoadLibraryA(kUxThemeDll);
+    HMODULE uxTheme = LoadSystemLibrary(kUxThemeDll);
     if (!uxTheme)
         return false;
     using BoolFn = BOOL(WINAPI*)();
@@ -124,8 +143,13 @@ bool IsThemedCommonControls()
     if (!themed)
         return false;
 
-    HMODULE comctl = ::LoadLibraryA(kComctl32Dll);
-    if (!comctl)
+    // The comctl32 whose controls the program shows (version 6 through the manifest), found
+    // from one of its functions: loaded by name it could come from another folder, or be the
+    // system folder's older one.
+    HMODULE comctl = nullptr;
+    if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                              reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&::ImageList_Draw)),
+                              &comctl))
         return false;
     auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
         reinterpret_cast<void*>(::GetProcAddress(comctl, kDllGetVersion)));
@@ -209,6 +233,8 @@ void CEnhancedListCtrl::SetThemedSortArrow(int nColumn, BOOL bAscending)
     const int count = header->GetItemCount();
     for (int i = 0; i < count; ++i)
     {
+        // The look can change between two calls; a classic indicator must not stay behind.
+        RemoveClassicSortBitmap(*header, i);
         HDITEMA item = {};
         item.mask = HDI_FORMAT;
         header->GetItem(i, &item);
@@ -225,29 +251,25 @@ void CEnhancedListCtrl::SetClassicSortArrow(int nColumn, BOOL bAscending)
     if (!header)
         return;
     const int count = header->GetItemCount();
+    const UINT bitmapId = bAscending ? m_nAscendingBitmap : m_nDescendingBitmap;
     for (int i = 0; i < count; ++i)
     {
+        RemoveClassicSortBitmap(*header, i);
+        if (i != nColumn || !bitmapId)
+            continue;
+        HBITMAP bitmap =
+            static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(bitmapId),
+                                              IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+        if (!bitmap)
+            continue;
         HDITEMA item = {};
-        item.mask = HDI_FORMAT | HDI_BITMAP;
+        item.mask = HDI_FORMAT;
         header->GetItem(i, &item);
-        // Only an indicator of ours has both flags; its bitmap was loaded here.
-        if ((item.fmt & HDF_BITMAP) && (item.fmt & HDF_BITMAP_ON_RIGHT))
-        {
-            if (item.hbm)
-                ::DeleteObject(item.hbm);
-            item.hbm = nullptr;
-            item.fmt &= ~(HDF_BITMAP | HDF_BITMAP_ON_RIGHT);
-            header->SetItem(i, &item);
-        }
-        const UINT bitmapId = bAscending ? m_nAscendingBitmap : m_nDescendingBitmap;
-        if (i == nColumn && bitmapId)
-        {
-            item.fmt |= HDF_BITMAP | HDF_BITMAP_ON_RIGHT;
-            item.hbm = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(),
-                                                         MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP,
-                                                         0, 0, LR_LOADMAP3DCOLORS));
-            header->SetItem(i, &item);
-        }
+        item.mask = HDI_FORMAT | HDI_BITMAP;
+        item.fmt |= HDF_BITMAP | HDF_BITMAP_ON_RIGHT;
+        item.hbm = bitmap;
+        if (!header->SetItem(i, &item))
+            ::DeleteObject(bitmap);
     }
 }
 
@@ -278,13 +300,36 @@ void CEnhancedListCtrl::ReindexItems()
         SetItemData(i, static_cast<DWORD_PTR>(i));
 }
 
+void CEnhancedListCtrl::TakeSortTexts()
+{
+    const int count = GetItemCount();
+    m_sortTexts.assign(static_cast<size_t>(count > 0 ? count : 0), std::string());
+    for (int row = 0; row < count; ++row)
+    {
+        GetItemText(row, s_nSortColumn, s_szSortText1, kSortTextSize);
+        m_sortTexts[static_cast<size_t>(row)] = s_szSortText1;
+    }
+}
+
 int CALLBACK CEnhancedListCtrl::CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
-    auto* list = reinterpret_cast<CEnhancedListCtrl*>(lParamSort);
+    const auto* list = reinterpret_cast<const CEnhancedListCtrl*>(lParamSort);
     if (!list)
         return 0;
-    list->GetItemText(static_cast<int>(lParam1), s_nSortColumn, s_szSortText1, kSortTextSize);
-    list->GetItemText(static_cast<int>(lParam2), s_nSortColumn, s_szSortText2, kSortTextSize);
+    // A position outside the taken texts reads as an empty cell, as the list would give it.
+    auto copy = [list](LPARAM position, char* buffer)
+    {
+        buffer[0] = '\0';
+        if (position >= 0 && static_cast<size_t>(position) < list->m_sortTexts.size())
+        {
+            const std::string& text = list->m_sortTexts[static_cast<size_t>(position)];
+            const size_t length = std::min(text.size(), static_cast<size_t>(kSortTextSize - 1));
+            std::memcpy(buffer, text.data(), length);
+            buffer[length] = '\0';
+        }
+    };
+    copy(lParam1, s_szSortText1);
+    copy(lParam2, s_szSortText2);
     return CompareSortTexts(s_szSortText1, s_szSortText2, s_nSortType, s_bSortAscending != 0);
 }
 
@@ -364,7 +409,11 @@ bool CEnhancedListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT*)
         return false;
     SetFocus();
     s_bSortAscending = !s_bSortAscending;
-    if (SortItems(&CEnhancedListCtrl::CompareItems, reinterpret_cast<DWORD_PTR>(this)))
+    TakeSortTexts();
+    const BOOL sorted =
+        SortItems(&CEnhancedListCtrl::CompareItems, reinterpret_cast<DWORD_PTR>(this));
+    m_sortTexts.clear();
+    if (sorted)
     {
         SetSortArrow(s_nSortColumn, s_bSortAscending);
         ReindexItems();
@@ -376,17 +425,56 @@ bool CEnhancedListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT*)
 bool CEnhancedListCtrl::OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult)
 {
     const int column = reinterpret_cast<NMHEADERA*>(pNMHDR)->iItem;
-    if (!IsColorColumn(column) && !IsFixedColumn(column))
+    if (!IsHiddenColumn(column))
         return false;
     *pResult = 1; // no width drag on hidden columns
     return true;
 }
 
+bool CEnhancedListCtrl::OnDividerDoubleClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // The list would fit a hidden column to its content; the hidden columns sit at the right
+    // edge of the last visible one, where a double click is easily made.
+    if (!IsHiddenColumn(reinterpret_cast<NMHEADERA*>(pNMHDR)->iItem))
+        return false;
+    *pResult = 0;
+    return true;
+}
+
 bool CEnhancedListCtrl::OnSetColumnWidth(WPARAM wParam, LPARAM, LRESULT& result)
 {
-    if (!IsColorColumn(static_cast<int>(wParam)))
+    if (IsColorColumn(static_cast<int>(wParam)))
+    {
+        result = 0;
+        return true;
+    }
+    // Program code may size the fixed column; the header is told so below.
+    ++m_nProgramWidths;
+    result = Default();
+    --m_nProgramWidths;
+    return true;
+}
+
+bool CEnhancedListCtrl::OnSetColumn(WPARAM, LPARAM, LRESULT& result)
+{
+    ++m_nProgramWidths;
+    result = Default();
+    --m_nProgramWidths;
+    return true;
+}
+
+bool CEnhancedListCtrl::OnHeaderItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // Every width change passes here, also those the list makes on its own for the user (it
+    // fits columns to their content on some keys): a hidden column stays at width 0 unless
+    // program code sizes the fixed one. Mask and width lead both forms of the item.
+    const auto* change = reinterpret_cast<NMHEADERA*>(pNMHDR);
+    const int column = change->iItem;
+    if (!change->pitem || !(change->pitem->mask & HDI_WIDTH) || change->pitem->cxy <= 0)
         return false;
-    result = 0;
+    if (!IsColorColumn(column) && !(IsFixedColumn(column) && m_nProgramWidths == 0))
+        return false;
+    *pResult = TRUE;
     return true;
 }
 
@@ -421,6 +509,26 @@ LRESULT CEnhancedListCtrl::OnSetFocus(WPARAM, LPARAM)
     return 0;
 }
 
+bool CEnhancedListCtrl::OnDestroy(WPARAM, LPARAM, LRESULT&)
+{
+    // The header lives until after this message: take the classic indicator's bitmap back.
+    if (CHeaderCtrl* header = GetHeaderCtrl())
+    {
+        const int count = header->GetItemCount();
+        for (int i = 0; i < count; ++i)
+            RemoveClassicSortBitmap(*header, i);
+    }
+    // What belonged to this window; a new window is set up from the start.
+    m_bColorColumns = 0;
+    m_nBackColorColumn = -1;
+    m_nTextColorColumn = -1;
+    std::fill(std::begin(m_nSortType), std::end(m_nSortType), LIST_SORT_NONE);
+    m_nFixedCount = 0;
+    m_wndHeader.m_bSubclassed = 0;
+    m_sortTexts.clear();
+    return false;
+}
+
 const MessageMap* CEnhancedListCtrl::GetMessageMap() const
 {
     static const MessageEntry entries[] = {
@@ -428,10 +536,17 @@ const MessageMap* CEnhancedListCtrl::GetMessageMap() const
         OnNotifyReflect<&CEnhancedListCtrl::OnColumnClick>(LVN_COLUMNCLICK),
         OnNotify<&CEnhancedListCtrl::OnBeginTrack>(HDN_BEGINTRACKA, 0),
         OnNotify<&CEnhancedListCtrl::OnBeginTrack>(HDN_BEGINTRACKW, 0),
+        OnNotify<&CEnhancedListCtrl::OnDividerDoubleClick>(HDN_DIVIDERDBLCLICKA, 0),
+        OnNotify<&CEnhancedListCtrl::OnDividerDoubleClick>(HDN_DIVIDERDBLCLICKW, 0),
         OnMessage<&CEnhancedListCtrl::OnSetColumnWidth>(LVM_SETCOLUMNWIDTH),
+        OnMessage<&CEnhancedListCtrl::OnSetColumn>(LVM_SETCOLUMNA),
+        OnMessage<&CEnhancedListCtrl::OnSetColumn>(LVM_SETCOLUMNW),
+        OnNotify<&CEnhancedListCtrl::OnHeaderItemChanging>(HDN_ITEMCHANGINGA, 0),
+        OnNotify<&CEnhancedListCtrl::OnHeaderItemChanging>(HDN_ITEMCHANGINGW, 0),
         OnNotify<&CEnhancedListCtrl::OnToolTipTextA>(TTN_GETDISPINFOA, 0),
         OnNotify<&CEnhancedListCtrl::OnToolTipTextW>(TTN_GETDISPINFOW, 0),
         OnMessage<&CEnhancedListCtrl::OnSetFocus>(WM_SETFOCUS),
+        OnMessage<&CEnhancedListCtrl::OnDestroy>(WM_DESTROY),
     };
     static const MessageMap map(CListCtrl::GetMessageMap(), entries);
     return &map;

@@ -7,12 +7,17 @@
 // Row invariant: every row's item data equals its position; CompareItems finds a row's
 // cells through it, so rows are appended with their position and ReindexItems renumbers
 // them after every sort and removal.
+//
+// The columns, the header binding and the classic indicator's bitmap belong to the window:
+// when it is destroyed the control lets them go, so the same object can be set up again on
+// a new window.
 
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "controls/header_ctrl_ex.h"
 #include "framework/list_ctrl.h"
@@ -65,6 +70,8 @@ class CEnhancedListCtrl : public CListCtrl
     void SetRowTextColor(int nRow, COLORREF color);
     void ReindexItems();
 
+    // Compares two rows by their positions before the sort, from the texts the click took
+    // of the sorted column: the list must not be asked for cells while it sorts.
     static int CALLBACK CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
     CHeaderCtrlEx m_wndHeader;
@@ -88,19 +95,30 @@ class CEnhancedListCtrl : public CListCtrl
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
+    bool OnDividerDoubleClick(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnSetColumnWidth(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnSetColumn(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnHeaderItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnToolTipTextA(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnToolTipTextW(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
+    bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     const MessageMap* GetMessageMap() const override;
 
   private:
     bool IsColorColumn(int nColumn) const;
     bool IsFixedColumn(int nColumn) const;
+    bool IsHiddenColumn(int nColumn) const
+    {
+        return IsColorColumn(nColumn) || IsFixedColumn(nColumn);
+    }
+    void TakeSortTexts();
     void SetClassicSortArrow(int nColumn, BOOL bAscending);
     void SetThemedSortArrow(int nColumn, BOOL bAscending);
 
+    std::vector<std::string> m_sortTexts; // the sorted column by position, while a sort runs
+    int m_nProgramWidths = 0;             // inside a width change that program code asked for
     static char s_szSortText1[kSortTextSize];
     static char s_szSortText2[kSortTextSize];
 };

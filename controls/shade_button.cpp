@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace
 {
@@ -26,6 +27,30 @@ void SetMixedPalette(ShadeImage& image, COLORREF shadow, COLORREF face, COLORREF
         mix(face, shadow, i, i, image);
     for (int i = 1; i <= 128; ++i)
         mix(highlight, face, i, 127 + i, image);
+}
+
+// Every control of the dialog group that holds hCtl, in template order: from the control with
+// WS_GROUP at or before it up to the next one with WS_GROUP. GetNextDlgGroupItem would skip
+// hidden and disabled members, so a checked one of those would stay checked, and a walk that
+// starts from a hidden or disabled button never comes back to it.
+std::vector<HWND> GroupMembers(HWND hCtl)
+{
+    HWND hFirst = hCtl;
+    while (!(::GetWindowLongA(hFirst, GWL_STYLE) & WS_GROUP))
+    {
+        HWND hPrevious = ::GetWindow(hFirst, GW_HWNDPREV);
+        if (!hPrevious)
+            break;
+        hFirst = hPrevious;
+    }
+    std::vector<HWND> members;
+    for (HWND hMember = hFirst; hMember; hMember = ::GetWindow(hMember, GW_HWNDNEXT))
+    {
+        if (hMember != hFirst && (::GetWindowLongA(hMember, GWL_STYLE) & WS_GROUP))
+            break;
+        members.push_back(hMember);
+    }
+    return members;
 }
 
 // A one-pixel frame: top and left lines in one colour, right and bottom in the other.
@@ -508,12 +533,10 @@ LRESULT CxShadeButton::OnSetCheck(WPARAM wParam, LPARAM)
         m_bChecked = 0; // push buttons never stay checked
     else if (m_nKind == SHADE_RADIO && wParam != 0)
     {
-        HWND hDlg = GetParentHwnd();
-        HWND hNext = hDlg ? GetNextDlgGroupItem(hDlg, m_hWnd, FALSE) : nullptr;
-        while (hNext && hNext != m_hWnd)
+        for (HWND hMember : GroupMembers(m_hWnd))
         {
-            ::PostMessageA(hNext, WM_SHADEBUTTON_UNCHECK, 0, 0);
-            hNext = GetNextDlgGroupItem(hDlg, hNext, FALSE);
+            if (hMember != m_hWnd)
+                ::PostMessageA(hMember, WM_SHADEBUTTON_UNCHECK, 0, 0);
         }
     }
     if (m_wndTip.IsWindow())

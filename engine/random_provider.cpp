@@ -10,27 +10,40 @@
 #include <qpdf/QUtil.hh>
 #include <qpdf/RandomDataProvider.hh>
 
+#include "base/system_library.h"
+
 namespace
 {
+// bcrypt.dll is not one of the system's known DLLs: an import of it would be looked for beside
+// the executable first, so it is loaded from the system folder when the provider is made.
 class SystemRandomProvider final : public RandomDataProvider
 {
   public:
-    SystemRandomProvider()
+    SystemRandomProvider() : m_hBcrypt(LoadSystemLibrary(L"bcrypt.dll"))
     {
+        if (!m_hBcrypt)
+            return;
+        m_open = Function<OpenFn>("BCryptOpenAlgorithmProvider");
+        m_close = Function<CloseFn>("BCryptCloseAlgorithmProvider");
+        m_generate = Function<GenerateFn>("BCryptGenRandom");
         // An algorithm handle works from Vista on; the handle-less form needs Windows 7.
-        if (BCryptOpenAlgorithmProvider(&m_hAlgorithm, BCRYPT_RNG_ALGORITHM, nullptr, 0) != 0)
+        if (m_open && m_open(&m_hAlgorithm, BCRYPT_RNG_ALGORITHM, nullptr, 0) != 0)
             m_hAlgorithm = nullptr;
     }
     ~SystemRandomProvider() override;
 
+    bool IsUsable() const { return m_generate != nullptr; }
+
     void provideRandomData(unsigned char* data, size_t len) override
     {
+        if (!m_generate)
+            throw std::runtime_error("unable to obtain random data from the system");
         while (len > 0)
         {
             ULONG chunk = len > 0x40000000u ? 0x40000000u : static_cast<ULONG>(len);
-            NTSTATUS status = m_hAlgorithm ? BCryptGenRandom(m_hAlgorithm, data, chunk, 0)
-                                           : BCryptGenRandom(nullptr, data, chunk,
-                                                             BCRYPT_USE_SYSTEM_PREFERRED_RNG);
+            NTSTATUS status =
+                m_hAlgorithm ? m_generate(m_hAlgorithm, data, chunk, 0)
+                             : m_generate(nullptr, data, chunk, BCRYPT_USE_SYSTEM_PREFERRED_RNG);
             if (status != 0)
                 throw std::runtime_error("unable to obtain random data from the system");
             data += chunk;
@@ -39,13 +52,28 @@ class SystemRandomProvider final : public RandomDataProvider
     }
 
   private:
+    using OpenFn = NTSTATUS(WINAPI*)(BCRYPT_ALG_HANDLE*, LPCWSTR, LPCWSTR, ULONG);
+    using CloseFn = NTSTATUS(WINAPI*)(BCRYPT_ALG_HANDLE, ULONG);
+    using GenerateFn = NTSTATUS(WINAPI*)(BCRYPT_ALG_HANDLE, PUCHAR, ULONG, ULONG);
+
+    template <typename Fn> Fn Function(const char* name) const
+    {
+        return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(m_hBcrypt, name)));
+    }
+
+    HMODULE m_hBcrypt;
+    OpenFn m_open = nullptr;
+    CloseFn m_close = nullptr;
+    GenerateFn m_generate = nullptr;
     BCRYPT_ALG_HANDLE m_hAlgorithm = nullptr;
 };
 
 SystemRandomProvider::~SystemRandomProvider()
 {
-    if (m_hAlgorithm)
-        BCryptCloseAlgorithmProvider(m_hAlgorithm, 0);
+    if (m_hAlgorithm && m_close)
+        m_close(m_hAlgorithm, 0);
+    if (m_hBcrypt)
+        ::FreeLibrary(m_hBcrypt);
 }
 } // namespace
 
@@ -56,7 +84,9 @@ void InstallSystemRandomProvider()
                    []
                    {
                        // Lives for the whole process: qpdf keeps a plain pointer to it.
+                       // Without bcrypt qpdf keeps its own, slower source.
                        static SystemRandomProvider provider;
-                       QUtil::setRandomDataProvider(&provider);
+                       if (provider.IsUsable())
+                           QUtil::setRandomDataProvider(&provider);
                    });
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 #include "app/about_texts.h"
 #include "res/resource.h"
 #include "tests/controls/link/launch_fakes.h"
@@ -27,6 +30,83 @@ TEST(AboutDlg, ShowsTheTitleEditionAndVersionAndClosesWithEsc)
 
     dlg.SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_TRUE(dlg.IsEnded());
+}
+
+// A version block as the resource compiler writes it, with the fixed part carrying 2.3.4.5.
+std::string VersionBlock()
+{
+    const std::wstring key = L"VS_VERSION_INFO";
+    std::string block(6, '\0');
+    block.append(reinterpret_cast<const char*>(key.c_str()), (key.size() + 1) * sizeof(wchar_t));
+    block.resize((block.size() + 3) & ~size_t(3), '\0');
+    VS_FIXEDFILEINFO fixed = {};
+    fixed.dwSignature = VS_FFI_SIGNATURE;
+    fixed.dwStrucVersion = 0x10000;
+    fixed.dwProductVersionMS = MAKELONG(3, 2);
+    fixed.dwProductVersionLS = MAKELONG(5, 4);
+    block.append(reinterpret_cast<const char*>(&fixed), sizeof fixed);
+    const WORD header[3] = {static_cast<WORD>(block.size()), sizeof fixed, 0};
+    block.replace(0, sizeof header, reinterpret_cast<const char*>(header), sizeof header);
+    return block;
+}
+
+TEST(VersionBlock, FixedPartIsReadOnlyFromAWholeBlock)
+{
+    const std::string good = VersionBlock();
+    auto with = [&](size_t offset, char byte)
+    {
+        std::string changed = good;
+        changed[offset] = byte;
+        return changed;
+    };
+    const struct
+    {
+        const char* what;
+        std::string block;
+        bool read;
+    } cases[] = {
+        {"whole", good, true},
+        {"cut in the fixed part", good.substr(0, good.size() - 4), false},
+        {"cut in the key", good.substr(0, 20), false},
+        {"cut in the header", good.substr(0, 4), false},
+        {"empty", "", false},
+        {"other key", with(6, 'W'), false},
+        {"bad signature", with(40, 0), false},
+        {"no value", with(2, 0), false},
+        {"length past the block", with(0, static_cast<char>(good.size() + 1)), false},
+    };
+    for (const auto& c : cases)
+    {
+        VS_FIXEDFILEINFO info = {};
+        EXPECT_EQ(c.read, ParseFixedFileInfo(c.block.data(), c.block.size(), info)) << c.what;
+        if (c.read)
+        {
+            EXPECT_EQ(static_cast<DWORD>(MAKELONG(3, 2)), info.dwProductVersionMS);
+            EXPECT_EQ(static_cast<DWORD>(MAKELONG(5, 4)), info.dwProductVersionLS);
+        }
+    }
+}
+
+// The program's own block, read from the loaded image, agrees with what the system's version
+// functions read from the file.
+TEST(VersionBlock, OwnResourceReadsAsTheSystemReadsIt)
+{
+    HRSRC resource =
+        FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
+    ASSERT_TRUE(resource);
+    const void* block = LockResource(LoadResource(nullptr, resource));
+    VS_FIXEDFILEINFO ours = {};
+    ASSERT_TRUE(ParseFixedFileInfo(block, SizeofResource(nullptr, resource), ours));
+
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    DWORD handle = 0;
+    std::string file(GetFileVersionInfoSizeA(path, &handle), '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(file.size()), &file[0]));
+    VS_FIXEDFILEINFO* system = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueA(file.data(), "\\", reinterpret_cast<void**>(&system), &size));
+    EXPECT_EQ(0, memcmp(system, &ours, sizeof ours));
 }
 
 TEST(DlgOffer, PictureClickOpensTheProductPage)

@@ -36,8 +36,10 @@ const ControlRow kMainWindow[] = {
     {IDC_STATIC, "Static", "#260", kShown | SS_BITMAP, 0, 0, 628, 437},
     {IDOK, "Button", "Protect PDF", kPush, 259, 201, 109, 26},
     {IDC_RESULTS_LIST, "SysListView32", "",
-     kShown | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_ALIGNLEFT | WS_BORDER | WS_TABSTOP, 0, 240, 627,
-     149},
+     // The window owns the row image list: the list must not destroy it a second time.
+     kShown | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_ALIGNLEFT | LVS_SHAREIMAGELISTS | WS_BORDER |
+         WS_TABSTOP,
+     0, 240, 627, 149},
     {IDC_CLEAR_LIST, "Button", "Clear List", kPush, 465, 404, 67, 20},
     {IDC_HELP_LINK, "Static", "Help", kLabel, 597, 35, 28, 8},
     // Four units wider than drawn first: the bold link font needs them for its last letter.

@@ -244,6 +244,43 @@ TEST_F(ResultsListTest, ColourColumnsRefuseAWidthOthersTakeIt)
     }
 }
 
+// Widths the list sets on its own for the user reach the header like any other; only program
+// code may size the fixed column, and nothing the colour columns.
+TEST_F(ResultsListTest, HeaderKeepsHiddenColumnsClosedAgainstAllButTheProgram)
+{
+    struct WidthCase
+    {
+        int column;
+        bool byHeader; // else by LVM_SETCOLUMN, as program code would
+        bool accepted;
+    };
+    const WidthCase cases[] = {
+        {4, true, true},  {5, true, false}, {6, true, false},  {7, true, false},
+        {4, false, true}, {5, false, true}, {6, false, false}, {7, false, false},
+    };
+    for (const WidthCase& c : cases)
+    {
+        const int before = list.GetColumnWidth(c.column);
+        if (c.byHeader)
+        {
+            HDITEMA item = {};
+            item.mask = HDI_WIDTH;
+            item.cxy = 55;
+            list.GetHeaderCtrl()->SetItem(c.column, &item);
+        }
+        else
+        {
+            LVCOLUMNA column = {};
+            column.mask = LVCF_WIDTH;
+            column.cx = 55;
+            list.SendMessage(LVM_SETCOLUMNA, c.column, reinterpret_cast<LPARAM>(&column));
+        }
+        EXPECT_EQ(c.accepted ? 55 : before, list.GetColumnWidth(c.column))
+            << "column " << c.column << (c.byHeader ? " by header" : " by program");
+        list.SetColumnWidth(c.column, before);
+    }
+}
+
 TEST_F(ResultsListTest, DividersOfHiddenColumnsCannotBeDragged)
 {
     // The header asks its list before a drag starts; 1 refuses it.
@@ -258,6 +295,141 @@ TEST_F(ResultsListTest, DividersOfHiddenColumnsCannotBeDragged)
             EXPECT_EQ(column >= 5 ? 1 : 0, refused) << "column " << column << " code " << code;
         }
     }
+}
+
+// The hidden columns have width 0 at the right edge of "Status": what the mouse does just past
+// that edge must not open them, while the divider of "Status" itself still works.
+TEST_F(ResultsListTest, MouseAtTheHiddenColumnsEdgeLeavesThemHidden)
+{
+    AppendRow(list, "a-rather-long-file-name-for-the-column.pdf",
+              "Successfully protected PDF file with password");
+    // The header takes the mouse only over its window: bring the edge of "Status" into view.
+    list.SetColumnWidth(0, 100);
+    list.SetColumnWidth(3, 40);
+    HWND header = list.GetHeaderHwnd();
+    RECT status = {};
+    Header_GetItemRect(header, 4, &status);
+    const int y = (status.top + status.bottom) / 2;
+    auto expectHidden = [&](const char* what)
+    {
+        for (int column = 5; column < 8; ++column)
+            EXPECT_EQ(0, list.GetColumnWidth(column)) << what << ", column " << column;
+    };
+
+    const LPARAM pastEdge = MAKELPARAM(status.right + 2, y);
+    SendMessageA(header, WM_LBUTTONDBLCLK, MK_LBUTTON, pastEdge);
+    SendMessageA(header, WM_LBUTTONUP, 0, pastEdge);
+    PumpMessages();
+    expectHidden("double click");
+
+    SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, pastEdge);
+    SendMessageA(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(status.right + 60, y));
+    SendMessageA(header, WM_LBUTTONUP, 0, MAKELPARAM(status.right + 60, y));
+    PumpMessages();
+    expectHidden("drag");
+    EXPECT_EQ(290, list.GetColumnWidth(4));
+
+    // Inside "Status", its own divider fits it to its content.
+    const LPARAM onEdge = MAKELPARAM(status.right - 1, y);
+    SendMessageA(header, WM_LBUTTONDBLCLK, MK_LBUTTON, onEdge);
+    SendMessageA(header, WM_LBUTTONUP, 0, onEdge);
+    PumpMessages();
+    EXPECT_NE(290, list.GetColumnWidth(4));
+    expectHidden("double click on the divider of Status");
+    list.SetColumnWidth(4, 290);
+    list.SetColumnWidth(3, 270);
+    list.SetColumnWidth(0, 170);
+}
+
+// Counts the cell reads the list receives while it sorts: a sort must work from what it took
+// before, the list's own sort does not expect to be asked for its cells meanwhile.
+LRESULT CALLBACK CountReadsWhileSorting(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR refData)
+{
+    static bool sorting = false;
+    auto* reads = reinterpret_cast<int*>(refData);
+    if (message == LVM_SORTITEMS || message == LVM_SORTITEMSEX)
+    {
+        sorting = true;
+        const LRESULT result = DefSubclassProc(hWnd, message, wParam, lParam);
+        sorting = false;
+        return result;
+    }
+    if (sorting && (message == LVM_GETITEMTEXTA || message == LVM_GETITEMTEXTW ||
+                    message == LVM_GETITEMA || message == LVM_GETITEMW))
+        ++*reads;
+    return DefSubclassProc(hWnd, message, wParam, lParam);
+}
+
+TEST_F(ResultsListTest, SortAsksTheListForNoCellWhileItRuns)
+{
+    const char* statuses[] = {"Successfully protected PDF file with password",
+                              "Error: The PDF file could not be opened.",
+                              "Error: This PDF file is already protected with password.",
+                              "Successfully protected PDF file with password and restrictions"};
+    const char* names[] = {"c.pdf", "a.pdf", "d.pdf", "b.pdf"};
+    for (int i = 0; i < 4; ++i)
+        AppendRow(list, names[i], statuses[i]);
+    const std::string longText(6000, 'z'); // cut like a cell read
+    list.SetItemText(2, 3, longText.c_str());
+
+    int reads = 0;
+    ASSERT_TRUE(SetWindowSubclass(list.m_hWnd, &CountReadsWhileSorting, 1,
+                                  reinterpret_cast<DWORD_PTR>(&reads)));
+    ClickHeader(3); // descending by target: errors have none
+    const std::vector<std::string> first = Column(list, 0);
+    ClickHeader(0); // ascending
+    const std::vector<std::string> second = Column(list, 0);
+    RemoveWindowSubclass(list.m_hWnd, &CountReadsWhileSorting, 1);
+
+    EXPECT_EQ(0, reads);
+    EXPECT_EQ((std::vector<std::string>{"d.pdf", "c.pdf", "b.pdf", "a.pdf"}), first);
+    EXPECT_EQ((std::vector<std::string>{"a.pdf", "b.pdf", "c.pdf", "d.pdf"}), second);
+    ExpectItemDataEqualsPosition();
+}
+
+// The main window's list lives as long as the window; a dialog shown again gets a new list
+// window for the same control object.
+TEST(ResultsListLifetimeTest, DestroyedListFreesItsIndicatorAndCanBeSetUpAgain)
+{
+    EnsureCommonControls();
+    const ThemeProbe previous = SetThemeProbe(&Classic);
+    CResultsDlg dlg;
+    ASSERT_TRUE(dlg.Create());
+    HBITMAP indicator = nullptr;
+    const int onRight = HDF_BITMAP | HDF_BITMAP_ON_RIGHT;
+    EXPECT_EQ(onRight, HeaderFormat(dlg.m_list, 0, &indicator) & onRight);
+    ASSERT_EQ(OBJ_BITMAP, static_cast<int>(GetObjectType(indicator)));
+    HIMAGELIST images = dlg.m_list.GetImageList(LVSIL_SMALL);
+    dlg.DestroyWindow();
+    EXPECT_EQ(0u, GetObjectType(indicator)) << "the indicator's bitmap outlives its list";
+    // The dialog's image list is its own: the list left it alone.
+    EXPECT_EQ(1, ImageList_GetImageCount(images));
+
+    ASSERT_TRUE(dlg.Create());
+    CEnhancedListCtrl& list = dlg.m_list;
+    ASSERT_EQ(8, list.GetHeaderCtrl()->GetItemCount());
+    EXPECT_EQ(6, list.m_nBackColorColumn);
+    EXPECT_EQ(7, list.m_nTextColorColumn);
+    EXPECT_EQ(1, list.m_nFixedCount);
+    EXPECT_EQ(list.GetHeaderHwnd(), list.m_wndHeader.m_hWnd);
+    RECT header = {};
+    GetWindowRect(list.GetHeaderHwnd(), &header);
+    EXPECT_EQ(32, header.bottom - header.top);
+    EXPECT_EQ(onRight, HeaderFormat(list, 0) & onRight);
+    for (int column = 0; column < 8; ++column)
+    {
+        NMHEADERA info = {};
+        info.hdr = {list.GetHeaderHwnd(), 0, static_cast<UINT>(HDN_BEGINTRACKA)};
+        info.iItem = column;
+        EXPECT_EQ(column >= 5 ? 1 : 0,
+                  list.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info)))
+            << "column " << column;
+    }
+    AppendRow(list, "a.pdf", "Error: The PDF file could not be opened.");
+    EXPECT_EQ("255", Cell(list, 0, 7));
+    dlg.DestroyWindow();
+    SetThemeProbe(previous);
 }
 
 class CustomDrawTest : public ResultsListTest

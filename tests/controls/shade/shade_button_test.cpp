@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "shade_test_support.h"
 
@@ -171,6 +173,84 @@ TEST_F(ShadeButtonTest, CheckingOneRadioUnchecksTheRestOfItsGroupOnly)
     PumpMessages();
     EXPECT_EQ(0, Btn(IDC_SHADE_RADIO1).SendMessage(BM_GETCHECK));
     EXPECT_EQ(1, Btn(IDC_SHADE_LONE_RADIO).SendMessage(BM_GETCHECK));
+}
+
+// Turns a hang into a failure: a call that has not come back in time ends the program with a
+// message, instead of leaving the whole test run waiting.
+class HangGuard
+{
+  public:
+    explicit HangGuard(std::string what)
+        : m_what(std::move(what)), m_hDone(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+          m_hThread(CreateThread(nullptr, 0, &Watch, this, 0, nullptr))
+    {
+    }
+    ~HangGuard()
+    {
+        SetEvent(m_hDone);
+        WaitForSingleObject(m_hThread, INFINITE);
+        CloseHandle(m_hThread);
+        CloseHandle(m_hDone);
+    }
+    HangGuard(const HangGuard&) = delete;
+    HangGuard& operator=(const HangGuard&) = delete;
+
+  private:
+    static DWORD WINAPI Watch(void* param)
+    {
+        auto* self = static_cast<HangGuard*>(param);
+        if (WaitForSingleObject(self->m_hDone, 10000) == WAIT_TIMEOUT)
+        {
+            std::fprintf(stderr, "FAILED: hangs: %s\n", self->m_what.c_str());
+            std::fflush(stderr);
+            TerminateProcess(GetCurrentProcess(), 3);
+        }
+        return 0;
+    }
+
+    std::string m_what;
+    HANDLE m_hDone;
+    HANDLE m_hThread;
+};
+
+// A hidden or disabled radio still belongs to its group: checking it by program unchecks the
+// others (and returns), and checking another member unchecks it.
+TEST_F(ShadeButtonTest, HiddenOrDisabledRadioStaysInItsGroup)
+{
+    const struct
+    {
+        const char* what;
+        UINT idle; // hidden or disabled
+        bool hidden;
+        UINT checked;
+    } cases[] = {
+        {"disabled, checked itself", IDC_SHADE_RADIO2, false, IDC_SHADE_RADIO2},
+        {"hidden, checked itself", IDC_SHADE_RADIO2, true, IDC_SHADE_RADIO2},
+        {"disabled, another checked", IDC_SHADE_RADIO2, false, IDC_SHADE_RADIO3},
+        {"hidden, another checked", IDC_SHADE_RADIO2, true, IDC_SHADE_RADIO1},
+        {"first disabled, checked itself", IDC_SHADE_RADIO1, false, IDC_SHADE_RADIO1},
+    };
+    const UINT group[] = {IDC_SHADE_RADIO1, IDC_SHADE_RADIO2, IDC_SHADE_RADIO3};
+    for (const auto& c : cases)
+    {
+        for (UINT id : group)
+            Btn(id).m_bChecked = 1;
+        CxShadeButton& idle = Btn(c.idle);
+        if (c.hidden)
+            idle.ShowWindow(SW_HIDE);
+        else
+            idle.EnableWindow(FALSE);
+        {
+            HangGuard guard(c.what);
+            Btn(c.checked).SendMessage(BM_SETCHECK, BST_CHECKED);
+        }
+        PumpMessages(); // the unchecks are posted
+        for (UINT id : group)
+            EXPECT_EQ(id == c.checked ? 1 : 0, Btn(id).SendMessage(BM_GETCHECK))
+                << c.what << ", button " << id;
+        idle.ShowWindow(SW_SHOW);
+        idle.EnableWindow(TRUE);
+    }
 }
 
 TEST_F(ShadeButtonTest, DraggingOffPopsUpAndReleasingOutsideSendsNoClick)
