@@ -4,26 +4,15 @@
 
 #include "base/file_system.h"
 #include "framework/message_box.h"
-#include "settings/base64.h"
 #include "settings/settings_text_rules.h"
 #include "settings/settings_texts.h"
 #include "settings/sqlite_connection.h"
+#include "settings/stored_password.h"
 
 using namespace settings_internal;
 
 namespace
 {
-// A password row holds Base64; anything that does not decode to at least one byte reads as
-// no password.
-std::string DecodeStoredPassword(const std::string& stored)
-{
-    std::string bytes;
-    if (!Base64Decode(stored, bytes))
-        return {};
-    // The record holds NUL-terminated text.
-    return ClipToRecordText(bytes.substr(0, bytes.find('\0')));
-}
-
 void ReadIntRows(const CSqliteConnection& db, SettingsRecord& record, bool& bPrepared)
 {
     CSqliteStatement rows(db, kSqlSelectIntRows);
@@ -56,7 +45,7 @@ void ReadTextRows(const CSqliteConnection& db, SettingsRecord& record)
             if (!key.bPassword)
                 record.*key.field = ClipToRecordText(text);
             else if (record.bRememberPassword)
-                record.*key.field = DecodeStoredPassword(text);
+                record.*key.field = ReadStoredPassword(text, rows.ColumnBytes(4));
             else
                 (record.*key.field).clear();
             break;
@@ -73,12 +62,8 @@ bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
 
     const auto& k = kIntSettingKeys;
     const auto& t = kTextSettingKeys;
-    // Passwords are stored as Base64, and only while the user wants them remembered.
-    const std::string password =
-        record.bRememberPassword ? Base64Encode(record.strPassword) : std::string();
-    const std::string permissionPassword =
-        record.bRememberPassword ? Base64Encode(record.strPermissionPassword) : std::string();
-
+    // Password rows start empty; remembered passwords follow in their protected form.
+    const std::string noPassword;
     bool bWritten =
         db.Exec(kSqlCreateTable) &&
         db.Run(kSqlInsertIntRows,
@@ -88,7 +73,10 @@ bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
                 record.*k[7].field, k[8].name, record.*k[8].field}) &&
         db.Run(kSqlInsertTextRows,
                {t[0].name, record.*t[0].field, t[1].name, record.*t[1].field, t[2].name,
-                record.*t[2].field, t[3].name, password, t[4].name, permissionPassword});
+                record.*t[2].field, t[3].name, noPassword, t[4].name, noPassword}) &&
+        (!record.bRememberPassword ||
+         (WriteStoredPassword(db, kKeyPassword, record.strPassword) &&
+          WriteStoredPassword(db, kKeyPermissionPassword, record.strPermissionPassword)));
     db.Close();
     // A file without its table or rows would be taken for a settings file at the next start.
     if (!bWritten)
