@@ -56,9 +56,21 @@ void ReadTextRows(const CSqliteConnection& db, SettingsRecord& record)
 
 bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
 {
-    CSqliteConnection db;
-    if (!db.Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
+    // The empty file is made here first, so that a failure below removes only a file of this
+    // process's own making: a copy of the tool started at the same moment may have just
+    // created the file, and its file is left alone.
+    HANDLE hFile = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
         return false;
+    CloseHandle(hFile);
+
+    CSqliteConnection db;
+    if (!db.Open(path, SQLITE_OPEN_READWRITE))
+    {
+        DeleteFileA(path.c_str());
+        return false;
+    }
 
     const auto& k = kIntSettingKeys;
     const auto& t = kTextSettingKeys;
@@ -95,10 +107,18 @@ void LoadSettings(const std::string& path, SettingsRecord& record, HWND hOwner)
     if (!db.Open(path, SQLITE_OPEN_READWRITE))
     {
         if (FileExists(path))
+        {
             AfxMessageBoxEx(hOwner, kMsgCannotOpenToLoad, kSettingsCaption, MB_OK | MB_ICONWARNING);
-        else if (!CreateSettingsFile(path, record))
+            return;
+        }
+        if (CreateSettingsFile(path, record))
+            return;
+        // Another copy started at the same moment created it first: its file is read.
+        if (!FileExists(path) || !db.Open(path, SQLITE_OPEN_READWRITE))
+        {
             AfxMessageBoxEx(hOwner, kMsgCannotCreate, kSettingsCaption, MB_OK | MB_ICONWARNING);
-        return;
+            return;
+        }
     }
 
     // Integers first, so that bRememberPassword holds the file's value when the passwords
