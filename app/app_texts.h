@@ -14,6 +14,12 @@ constexpr const char* kMsgRunInProgress =
     "application";
 constexpr const char* kDebugPrivilegeName = "SeDebugPrivilege";
 
+// A run that stopped on an unexpected failure (not one file's failure, which its row shows).
+constexpr const char* kMsgRunFailed =
+    "PDF password protection stopped because of an unexpected error:\n\n";
+constexpr const char* kRunFailureNoMemory = "Not enough memory.";
+constexpr const char* kRunFailureUnknown = "Unknown error.";
+
 // Labels, placeholders and browse tooltips of the two operation modes.
 constexpr const char* kLabelSourceSingleFile = "Select PDF File:";
 constexpr const char* kLabelTargetSingleFile = "Target PDF File:";

@@ -1,7 +1,8 @@
 #pragma once
 
-// The application object: registers the common controls and runs the main window modally;
-// the process ends when the window closes.
+// The application object: registers the common controls, prepares the process (COM for the
+// shell's pickers, the working files an ended run left behind) and runs the main window
+// modally; the process ends when the window closes.
 
 #include "framework/win_app.h"
 
@@ -12,4 +13,8 @@ class CDunmereApp : public CWinApp
     ~CDunmereApp() override;
 
     BOOL InitInstance() override;
+
+  protected:
+    // Runs the main window modally; tests replace it.
+    virtual void RunMainWindow();
 };

@@ -38,7 +38,8 @@ CDunmereDlg::CDunmereDlg(CWnd* pParent)
     : CDialog(IDD_SEALWICK_DIALOG, pParent), RunActive(0), InitDone(0),
       m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP))), m_dlgSettings(this),
       m_settings(m_dlgSettings.m_settings), m_pListPopup(nullptr), m_pRadioSingleFile(nullptr),
-      m_pRadioFolder(nullptr), m_fieldsMode(OperationMode::SingleFile)
+      m_pRadioFolder(nullptr), m_fieldsMode(OperationMode::SingleFile), m_pRunMessage(nullptr),
+      m_hFocusBeforeRun(nullptr), m_hFocusDuringRun(nullptr)
 {
 }
 

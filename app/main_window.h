@@ -18,6 +18,9 @@
 #include "framework/gdi.h"
 #include "settings/settings_record.h"
 
+struct ProtectionRequest;
+class CProtectionView;
+
 class CDunmereDlg : public CDialog
 {
   public:
@@ -45,6 +48,15 @@ class CDunmereDlg : public CDialog
     LastInputs ReadLastInputs() const;
 
     SettingsRecord& GetSettings() { return m_dlgSettings.m_settings; }
+
+    // The engine's part of a run, called on the run's thread; tests replace it.
+    virtual void RunRequest(const ProtectionRequest& request, CProtectionView& view);
+    // Called on the run's thread: shows a run's message on this window's thread and returns
+    // the pressed button's id.
+    int ShowRunMessage(const std::string& text, UINT style);
+    // Called on the run's thread once the window is restored: the focus goes back to where
+    // the run found it.
+    void GiveBackFocus();
 
     // 1 until the first request to clear the results list in this process: only that one
     // asks before clearing.
@@ -150,6 +162,22 @@ class CDunmereDlg : public CDialog
     void OnClearList();
 
   private:
+    // A run's message waiting to be shown. Only this one is honoured: the message that asks
+    // for it can come from any process.
+    struct RunMessage
+    {
+        const std::string& text;
+        UINT style;
+    };
+    std::atomic<const RunMessage*> m_pRunMessage;
+    // Where the focus was when the run started, and where the run put it meanwhile (a locked
+    // control cannot keep it, and with no focus the keyboard reaches nothing).
+    HWND m_hFocusBeforeRun;
+    HWND m_hFocusDuringRun;
+    void KeepFocusForRun();
+    void ParkFocusDuringRun();
+    void RestoreFocusAfterRun();
+
     void SelectModeButtons(OperationMode mode);
     // Labels, source and target texts, browse tooltips and the repaint of one mode.
     void ShowModeTexts(OperationMode mode, const ModeTexts& texts);

@@ -97,10 +97,14 @@ void CDunmereDlg::OnBrowseSource()
         if (dialog.DoModal() != IDOK)
             return;
         const std::string path = dialog.GetPathName();
+        // Source and target change together: a new source beside the old target would have
+        // a run write over that old file.
+        const auto target =
+            DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix);
+        if (!target)
+            return;
         m_editSource.SetWindowText(path.c_str());
-        if (auto target =
-                DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix))
-            m_editTarget.SetWindowText(target->c_str());
+        m_editTarget.SetWindowText(target->c_str());
         return;
     }
     std::string folder;
@@ -156,19 +160,23 @@ LRESULT CDunmereDlg::OnDropFiles(WPARAM wParam, LPARAM)
         m_editSource.SetWindowText(DropRejectionText(kind));
         break;
     case DropKind::NoFolder:
-    case DropKind::PdfFile:
         SelectModeButtons(OperationMode::SingleFile);
         SwitchOperationMode(OperationMode::SingleFile);
-        if (kind == DropKind::NoFolder)
-        {
-            m_editSource.SetWindowText(DropRejectionText(kind));
-            break;
-        }
-        m_editSource.SetWindowText(path.c_str());
-        if (auto target =
-                DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix))
-            m_editTarget.SetWindowText(target->c_str());
+        m_editSource.SetWindowText(DropRejectionText(kind));
         break;
+    case DropKind::PdfFile:
+    {
+        // Taken with its target or not at all, as in the source browse.
+        const auto target =
+            DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix);
+        if (!target)
+            break;
+        SelectModeButtons(OperationMode::SingleFile);
+        SwitchOperationMode(OperationMode::SingleFile);
+        m_editSource.SetWindowText(path.c_str());
+        m_editTarget.SetWindowText(target->c_str());
+        break;
+    }
     }
     return 0;
 }

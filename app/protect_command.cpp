@@ -5,6 +5,7 @@
 #include "app/protection_worker.h"
 #include "app/window_protection_view.h"
 #include "engine/message_box_texts.h"
+#include "engine/protect_folder.h"
 #include "engine/validate_request.h"
 #include "framework/thread.h"
 #include "res/resource.h"
@@ -14,6 +15,11 @@ namespace
 // The strip around the list that holds its frame and labels.
 constexpr int kListMarginX = 20;
 constexpr int kListMarginY = 30;
+
+bool CanTakeFocus(HWND hWnd)
+{
+    return hWnd && ::IsWindow(hWnd) && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd);
+}
 } // namespace
 
 void CDunmereDlg::OnProtectPdf()
@@ -40,12 +46,69 @@ void CDunmereDlg::OnProtectPdf()
     // second press or a close would otherwise still be taken.
     CWindowProtectionView view(*this);
     RunActive = 1;
+    KeepFocusForRun();
     view.LockInputs();
+    ParkFocusDuringRun();
     if (!AfxBeginThread(&ProtectionWorker, this))
     {
-        RunActive = 0;
         view.UnlockInputs();
+        RestoreFocusAfterRun();
+        RunActive = 0;
     }
+}
+
+void CDunmereDlg::RunRequest(const ProtectionRequest& request, CProtectionView& view)
+{
+    RunProtection(request, view);
+}
+
+int CDunmereDlg::ShowRunMessage(const std::string& text, UINT style)
+{
+    const RunMessage message = {text, style};
+    m_pRunMessage = &message;
+    const LRESULT result =
+        ::SendMessageA(m_hWnd, WM_RUN_MESSAGE_BOX, 0, reinterpret_cast<LPARAM>(&message));
+    m_pRunMessage = nullptr;
+    return static_cast<int>(result);
+}
+
+void CDunmereDlg::GiveBackFocus()
+{
+    ::SendMessageA(m_hWnd, WM_RUN_ENDED, 0, 0);
+}
+
+void CDunmereDlg::KeepFocusForRun()
+{
+    HWND hFocus = ::GetFocus();
+    m_hFocusBeforeRun = hFocus && ::IsChild(m_hWnd, hFocus) ? hFocus : nullptr;
+    m_hFocusDuringRun = nullptr;
+}
+
+void CDunmereDlg::ParkFocusDuringRun()
+{
+    // Disabling the focused control leaves the window without focus, and Esc and Enter would
+    // reach nothing: the first control the run leaves free takes it.
+    if (CanTakeFocus(::GetFocus()))
+        return;
+    HWND hFree = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
+    if (!CanTakeFocus(hFree))
+        return;
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hFree), TRUE);
+    m_hFocusDuringRun = hFree;
+}
+
+void CDunmereDlg::RestoreFocusAfterRun()
+{
+    HWND hTarget = CanTakeFocus(m_hFocusBeforeRun) ? m_hFocusBeforeRun : m_btnProtect.m_hWnd;
+    HWND hFocus = ::GetFocus();
+    // A control the user chose during the run keeps the focus.
+    const bool bMovedByUser =
+        hFocus != m_hFocusDuringRun && ::IsChild(m_hWnd, hFocus) && CanTakeFocus(hFocus);
+    m_hFocusBeforeRun = nullptr;
+    m_hFocusDuringRun = nullptr;
+    if (hFocus == hTarget || bMovedByUser || !CanTakeFocus(hTarget))
+        return;
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hTarget), TRUE);
 }
 
 void CDunmereDlg::RepaintListArea()
@@ -65,7 +128,19 @@ BOOL CDunmereDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
 {
     if (message == WM_RUN_MESSAGE_BOX)
     {
-        *pResult = AppMessageBox(reinterpret_cast<const char*>(lParam), static_cast<UINT>(wParam));
+        // Any process can send this message: only the pending request of this window's own
+        // run is shown, and lParam is compared with it, never followed.
+        const RunMessage* pending = m_pRunMessage;
+        *pResult = 0;
+        if (pending && reinterpret_cast<LPARAM>(pending) == lParam &&
+            m_pRunMessage.compare_exchange_strong(pending, nullptr))
+            *pResult = AppMessageBox(pending->text.c_str(), pending->style);
+        return TRUE;
+    }
+    if (message == WM_RUN_ENDED)
+    {
+        RestoreFocusAfterRun();
+        *pResult = 0;
         return TRUE;
     }
     // Rows still arriving would be sorted under the run's feet: the click is dropped before

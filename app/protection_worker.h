@@ -19,6 +19,7 @@ constexpr int kStatusWidthDone = 650;
 ProtectionRequest ReadProtectionRequest(CDunmereDlg& dlg);
 
 // The thread procedure; pParam is the main window. Locks the window, runs the request the
-// fields hold at this moment, restores the window and returns 1. The caller has set
-// RunActive; the worker clears it when it has finished protecting.
+// fields hold at this moment, restores the window (showing what failed when the run itself
+// failed) and returns 1. The caller has set RunActive; the worker clears it after its last
+// step on the window.
 UINT ProtectionWorker(LPVOID pParam);

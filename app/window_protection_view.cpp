@@ -78,8 +78,7 @@ void CWindowProtectionView::AppendRow(const ResultRow& row)
 
 int CWindowProtectionView::ShowMessage(const std::string& text, unsigned style)
 {
-    return static_cast<int>(::SendMessageA(m_dlg.m_hWnd, WM_RUN_MESSAGE_BOX, style,
-                                           reinterpret_cast<LPARAM>(text.c_str())));
+    return m_dlg.ShowRunMessage(text, style);
 }
 
 void CWindowProtectionView::LockInputs()

@@ -10,9 +10,11 @@
 
 class CDunmereDlg;
 
-// Sent to the main window by a run that has a message to show: wParam the style, lParam the
-// text. The window shows it with its own message box and returns the pressed button's id.
+// Sent to the main window by a run that has a message to show (CDunmereDlg::ShowRunMessage).
+// The window shows it with its own message box and returns the pressed button's id.
 constexpr UINT WM_RUN_MESSAGE_BOX = WM_APP + 1;
+// Sent to the main window by a run that has given the window back.
+constexpr UINT WM_RUN_ENDED = WM_APP + 2;
 
 class CWindowProtectionView : public CProtectionView
 {

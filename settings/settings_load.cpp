@@ -4,26 +4,15 @@
 
 #include "base/file_system.h"
 #include "framework/message_box.h"
-#include "settings/base64.h"
 #include "settings/settings_text_rules.h"
 #include "settings/settings_texts.h"
 #include "settings/sqlite_connection.h"
+#include "settings/stored_password.h"
 
 using namespace settings_internal;
 
 namespace
 {
-// A password row holds Base64; anything that does not decode to at least one byte reads as
-// no password.
-std::string DecodeStoredPassword(const std::string& stored)
-{
-    std::string bytes;
-    if (!Base64Decode(stored, bytes))
-        return {};
-    // The record holds NUL-terminated text.
-    return ClipToRecordText(bytes.substr(0, bytes.find('\0')));
-}
-
 void ReadIntRows(const CSqliteConnection& db, SettingsRecord& record, bool& bPrepared)
 {
     CSqliteStatement rows(db, kSqlSelectIntRows);
@@ -56,7 +45,7 @@ void ReadTextRows(const CSqliteConnection& db, SettingsRecord& record)
             if (!key.bPassword)
                 record.*key.field = ClipToRecordText(text);
             else if (record.bRememberPassword)
-                record.*key.field = DecodeStoredPassword(text);
+                record.*key.field = ReadStoredPassword(text, rows.ColumnBytes(4));
             else
                 (record.*key.field).clear();
             break;
@@ -67,18 +56,26 @@ void ReadTextRows(const CSqliteConnection& db, SettingsRecord& record)
 
 bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
 {
-    CSqliteConnection db;
-    if (!db.Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
+    // The empty file is made here first, so that a failure below removes only a file of this
+    // process's own making: a copy of the tool started at the same moment may have just
+    // created the file, and its file is left alone.
+    HANDLE hFile = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
         return false;
+    CloseHandle(hFile);
+
+    CSqliteConnection db;
+    if (!db.Open(path, SQLITE_OPEN_READWRITE))
+    {
+        DeleteFileA(path.c_str());
+        return false;
+    }
 
     const auto& k = kIntSettingKeys;
     const auto& t = kTextSettingKeys;
-    // Passwords are stored as Base64, and only while the user wants them remembered.
-    const std::string password =
-        record.bRememberPassword ? Base64Encode(record.strPassword) : std::string();
-    const std::string permissionPassword =
-        record.bRememberPassword ? Base64Encode(record.strPermissionPassword) : std::string();
-
+    // Password rows start empty; remembered passwords follow in their protected form.
+    const std::string noPassword;
     bool bWritten =
         db.Exec(kSqlCreateTable) &&
         db.Run(kSqlInsertIntRows,
@@ -88,7 +85,10 @@ bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
                 record.*k[7].field, k[8].name, record.*k[8].field}) &&
         db.Run(kSqlInsertTextRows,
                {t[0].name, record.*t[0].field, t[1].name, record.*t[1].field, t[2].name,
-                record.*t[2].field, t[3].name, password, t[4].name, permissionPassword});
+                record.*t[2].field, t[3].name, noPassword, t[4].name, noPassword}) &&
+        (!record.bRememberPassword ||
+         (WriteStoredPassword(db, kKeyPassword, record.strPassword) &&
+          WriteStoredPassword(db, kKeyPermissionPassword, record.strPermissionPassword)));
     db.Close();
     // A file without its table or rows would be taken for a settings file at the next start.
     if (!bWritten)
@@ -107,10 +107,18 @@ void LoadSettings(const std::string& path, SettingsRecord& record, HWND hOwner)
     if (!db.Open(path, SQLITE_OPEN_READWRITE))
     {
         if (FileExists(path))
+        {
             AfxMessageBoxEx(hOwner, kMsgCannotOpenToLoad, kSettingsCaption, MB_OK | MB_ICONWARNING);
-        else if (!CreateSettingsFile(path, record))
+            return;
+        }
+        if (CreateSettingsFile(path, record))
+            return;
+        // Another copy started at the same moment created it first: its file is read.
+        if (!FileExists(path) || !db.Open(path, SQLITE_OPEN_READWRITE))
+        {
             AfxMessageBoxEx(hOwner, kMsgCannotCreate, kSettingsCaption, MB_OK | MB_ICONWARNING);
-        return;
+            return;
+        }
     }
 
     // Integers first, so that bRememberPassword holds the file's value when the passwords

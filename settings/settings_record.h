@@ -23,7 +23,7 @@ struct SettingsRecord
     int bPreventPrint = 0;
     std::string strSourceFile;
     std::string strTargetFile;
-    std::string strPassword; // plain text while in memory, Base64 in the file
+    std::string strPassword; // plain text while in memory, protected in the file
     std::string strPermissionPassword;
 };
 

@@ -2,10 +2,10 @@
 
 #include "base/file_system.h"
 #include "framework/message_box.h"
-#include "settings/base64.h"
 #include "settings/settings_text_rules.h"
 #include "settings/settings_texts.h"
 #include "settings/sqlite_connection.h"
+#include "settings/stored_password.h"
 
 using namespace settings_internal;
 
@@ -48,12 +48,16 @@ void SaveLastInputs(const std::string& path, const SettingsRecord& record, const
         return;
     if (!EqualsIgnoringCase(target, record.strTargetFile) && !WriteText(db, kKeyTargetFile, target))
         return;
+    // A password still in an older version's Base64 form is written again, protected, even
+    // when unchanged.
     if (record.bRememberPassword)
     {
-        if (password != record.strPassword && !WriteText(db, kKeyPassword, Base64Encode(password)))
+        if ((password != record.strPassword || HoldsOldFormPassword(db, kKeyPassword)) &&
+            !WriteStoredPassword(db, kKeyPassword, password))
             return;
-        if (permissionPassword != record.strPermissionPassword &&
-            !WriteText(db, kKeyPermissionPassword, Base64Encode(permissionPassword)))
+        if ((permissionPassword != record.strPermissionPassword ||
+             HoldsOldFormPassword(db, kKeyPermissionPassword)) &&
+            !WriteStoredPassword(db, kKeyPermissionPassword, permissionPassword))
             return;
     }
     if (inputs.bPreventCopy != record.bPreventCopy &&
@@ -111,8 +115,8 @@ SettingsSaveOutcome SaveDialogSettings(const std::string& path, SettingsRecord& 
     // here is not reported: the option itself was saved.
     if (!values.bRememberPassword)
     {
-        db.Run(kSqlEmptyText, {kKeyPassword});
-        db.Run(kSqlEmptyText, {kKeyPermissionPassword});
+        ForgetStoredPassword(db, kKeyPassword);
+        ForgetStoredPassword(db, kKeyPermissionPassword);
     }
 
     const std::string suffix = ClipToRecordText(TrimWhiteSpace(values.strTargetSuffix));

@@ -24,7 +24,8 @@ std::string GetSettingsFilePath();
 void LoadSettings(SettingsRecord& record, HWND hOwner);
 void LoadSettings(const std::string& path, SettingsRecord& record, HWND hOwner);
 
-// Writes a new file with its table and the record's values; on failure no file is left.
+// Writes a new file with its table and the record's values; on failure no file of its making
+// is left. False, touching nothing, when the file exists already.
 bool CreateSettingsFile(const std::string& path, const SettingsRecord& record);
 
 // Writes the inputs that differ from the record. Silent; never changes the record.

@@ -52,7 +52,14 @@ constexpr const char* kSqlSelectIntRows = "SELECT * FROM Settings WHERE Name LIK
 constexpr const char* kSqlSelectTextRows = "SELECT * FROM Settings WHERE Name LIKE 'str%' ";
 constexpr const char* kSqlUpdateInt = "Update Settings SET ValueInt=? WHERE Name LIKE ? ";
 constexpr const char* kSqlUpdateText = "Update Settings SET ValueString=? WHERE Name LIKE ? ";
-constexpr const char* kSqlEmptyText = "Update Settings SET ValueString='' WHERE Name LIKE ? ";
+// Remembered passwords lie protected in ValueBinary; their text stays empty.
+constexpr const char* kSqlUpdatePassword =
+    "Update Settings SET ValueString='', ValueBinary=? WHERE Name LIKE ? ";
+constexpr const char* kSqlForgetPassword =
+    "Update Settings SET ValueString='', ValueBinary=NULL WHERE Name LIKE ? ";
+constexpr const char* kSqlSecureDelete = "PRAGMA secure_delete=ON";
+constexpr const char* kSqlSelectPasswordText =
+    "SELECT ValueString FROM Settings WHERE Name LIKE ? ";
 
 // Messages of loading, shown by the store.
 constexpr const char* kMsgCannotOpenToLoad =

@@ -86,7 +86,13 @@ bool CSqliteStatement::Bind(std::initializer_list<SqlValue> values)
     for (const SqlValue& value : values)
     {
         // Texts go in as the bytes they are: the file keeps what the window held.
-        int rc = value.pText
+        int rc;
+        if (value.bBlob)
+            rc = value.nLength > 0
+                     ? sqlite3_bind_blob(m_pStmt, index, value.pText, value.nLength, SQLITE_STATIC)
+                     : sqlite3_bind_null(m_pStmt, index);
+        else
+            rc = value.pText
                      ? sqlite3_bind_text(m_pStmt, index, value.pText, value.nLength, SQLITE_STATIC)
                      : sqlite3_bind_int(m_pStmt, index, value.nValue);
         if (rc != SQLITE_OK)
@@ -121,4 +127,15 @@ std::string CSqliteStatement::ColumnText(int column) const
 {
     const unsigned char* text = sqlite3_column_text(m_pStmt, column);
     return text ? std::string(reinterpret_cast<const char*>(text)) : std::string();
+}
+
+std::string CSqliteStatement::ColumnBytes(int column) const
+{
+    if (column >= sqlite3_column_count(m_pStmt))
+        return {};
+    const void* bytes = sqlite3_column_blob(m_pStmt, column);
+    const int size = sqlite3_column_bytes(m_pStmt, column);
+    return bytes && size > 0
+               ? std::string(static_cast<const char*>(bytes), static_cast<size_t>(size))
+               : std::string();
 }

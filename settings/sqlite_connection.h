@@ -5,7 +5,7 @@
 
 #include <sqlite3.h>
 
-// A text value to bind to a statement parameter, or an integer.
+// A text value to bind to a statement parameter, an integer, or bytes (SqlValue::Blob).
 struct SqlValue
 {
     SqlValue(int value) : nValue(value) {}
@@ -13,10 +13,18 @@ struct SqlValue
     SqlValue(const std::string& text) : pText(text.data()), nLength(static_cast<int>(text.size()))
     {
     }
+    // Bytes for a BLOB column; no bytes bind NULL. The bytes must outlive the statement's run.
+    static SqlValue Blob(const std::string& bytes)
+    {
+        SqlValue value(bytes);
+        value.bBlob = true;
+        return value;
+    }
 
     int nValue = 0;
     const char* pText = nullptr; // null: an integer
     int nLength = 0;
+    bool bBlob = false;
 };
 
 // One connection to a database file, closed when the object goes, whatever happened.
@@ -63,6 +71,8 @@ class CSqliteStatement
     int ColumnInt(int column) const;
     // The column's text up to its first NUL; a NULL reads as empty text.
     std::string ColumnText(int column) const;
+    // The column's bytes; a NULL, or a column the row does not have, reads as no bytes.
+    std::string ColumnBytes(int column) const;
 
   private:
     sqlite3_stmt* m_pStmt = nullptr;

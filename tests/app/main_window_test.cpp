@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "app/app_texts.h"
@@ -356,6 +357,45 @@ TEST_F(MainWindow, SourceBrowseFillsTheSourceAndItsTarget)
     EXPECT_EQ(kTitleSourceFolder, g_pickerTitle);
     EXPECT_EQ("D:\\Docs\\", w().Text(IDC_SOURCE));
     EXPECT_EQ("D:\\Docs\\", w().Text(IDC_TARGET));
+}
+
+TEST_F(MainWindow, ASourceWhoseTargetIsTooLongIsNotTakenWithoutItsTarget)
+{
+    // With this suffix the derived target passes the 999 characters a run reads.
+    PickerScope pickers;
+    const std::string suffix = w().GetSettings().strTargetSuffix;
+    w().GetSettings().strTargetSuffix = std::string(990, 's');
+    const std::string path = "C:\\In\\report.pdf";
+    struct Case
+    {
+        const char* what;
+        bool bFolderModeBefore;
+        std::function<void()> take;
+    } cases[] = {
+        {"source browse", false,
+         [&]
+         {
+             g_pickedFile = path;
+             w().Command(IDC_BROWSE_SOURCE);
+         }},
+        {"drop", true, [&] { Drop({path}); }},
+    };
+    for (const Case& c : cases)
+    {
+        Reset("C:\\In\\old.pdf", "C:\\In\\old_protected.pdf");
+        if (c.bFolderModeBefore)
+        {
+            w().Command(IDC_MODE_FOLDER_LABEL, STN_CLICKED);
+            w().SetDlgItemText(IDC_SOURCE, "C:\\In\\");
+            w().SetDlgItemText(IDC_TARGET, "C:\\Out\\");
+        }
+        const std::string source = w().Text(IDC_SOURCE), target = w().Text(IDC_TARGET);
+        c.take();
+        EXPECT_EQ(source, w().Text(IDC_SOURCE)) << c.what;
+        EXPECT_EQ(target, w().Text(IDC_TARGET)) << c.what;
+        EXPECT_EQ(c.bFolderModeBefore, w().IsChecked(IDC_MODE_FOLDER)) << c.what;
+    }
+    w().GetSettings().strTargetSuffix = suffix;
 }
 
 TEST_F(MainWindow, ThePermissionPasswordFollowsTheOpenPasswordAsTyped)

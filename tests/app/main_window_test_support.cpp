@@ -60,6 +60,14 @@ void TestMainWindow::RegisterExplorerVerb()
     ++m_nVerbRegistered;
 }
 
+void TestMainWindow::RunRequest(const ProtectionRequest& request, CProtectionView& view)
+{
+    if (m_onRun)
+        m_onRun(view);
+    else
+        CDunmereDlg::RunRequest(request, view);
+}
+
 std::string TestMainWindow::GetProcessCommandLine() const
 {
     return m_strCommandLine;

@@ -24,6 +24,8 @@ class TestMainWindow : public CDunmereDlg
     int m_nSettingsShown = 0;
     int m_nVerbRegistered = 0;
     std::function<void()> m_onOffer;
+    // Replaces the engine's part of a run when set; called on the run's thread.
+    std::function<void(CProtectionView&)> m_onRun;
 
     using CDunmereDlg::m_modeMemory;
 
@@ -38,6 +40,9 @@ class TestMainWindow : public CDunmereDlg
     void ShowSettingsDialog() override;
     void RegisterExplorerVerb() override;
     std::string GetProcessCommandLine() const override;
+
+  public:
+    void RunRequest(const ProtectionRequest& request, CProtectionView& view) override;
 };
 
 // Answers every message box at once and keeps what it was asked.

@@ -66,7 +66,7 @@ const LastInputsCase kCases[] = {
          in.strPassword = "Secret";
          in.strPermissionPassword = "OWNER";
      },
-     {{"strPassword", Base64Encode("Secret")}, {"strPermissionPassword", Base64Encode("OWNER")}}},
+     {{"strPassword", "|protected:Secret"}, {"strPermissionPassword", "|protected:OWNER"}}},
     {"password emptied",
      [](SettingsRecord&, LastInputs& in) { in.strPassword = ""; },
      {{"strPassword", ""}}},
@@ -96,7 +96,7 @@ const LastInputsCase kCases[] = {
      },
      {{"strSourceFile", kLongest},
       {"strTargetFile", kLongest},
-      {"strPassword", Base64Encode(std::string(999, '\xFC'))}}},
+      {"strPassword", "|protected:" + std::string(999, '\xFC')}}},
 };
 
 TEST(SaveLastInputs, WritesOnlyChangedValuesAndNeverTheRecord)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "settings/settings_store.h"
 #include "settings/settings_texts.h"
 #include "settings_test_support.h"
@@ -100,14 +102,44 @@ TEST(SettingsFailures, FileThatExistsButCannotBeOpened)
 
 TEST(SettingsFailures, CreationThatFailsHalfwayLeavesNoFile)
 {
-    // Something that is not a database stands where the new file goes: the table cannot be
-    // written into it.
+    // A folder stands where SQLite puts its journal: the file is made, its table cannot be
+    // written.
     ScratchFolder folder;
     const std::string path = folder / "settings_sealwick.db";
-    WriteFileBytes(path, std::string(4096, 'x'));
+    const std::string journal = path + "-journal";
+    CreateDirectoryA(journal.c_str(), nullptr);
     EXPECT_FALSE(CreateSettingsFile(path, Defaults()));
     EXPECT_FALSE(PathExists(path));
+    RemoveDirectoryA(journal.c_str());
     EXPECT_TRUE(CreateSettingsFile(path, Defaults())) << "the next start creates it afresh";
+}
+
+TEST(SettingsFailures, AFileThatAppearedMeanwhileIsNeitherRemovedNorChanged)
+{
+    // Two copies started together for the first time: the other one created the file between
+    // this one's failed open and its creation. Nor is a file that is not a database removed.
+    struct Case
+    {
+        const char* what;
+        std::function<std::string(const std::string& folder)> make;
+    } cases[] = {
+        {"the other copy's file", [](const std::string& f) { return MakeSentinelSettingsFile(f); }},
+        {"not a database",
+         [](const std::string& f)
+         {
+             WriteFileBytes(f + "\\settings_sealwick.db", std::string(4096, 'x'));
+             return f + "\\settings_sealwick.db";
+         }},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        const std::string path = c.make(folder.Path());
+        const std::string before = ReadFileBytes(path);
+        EXPECT_FALSE(CreateSettingsFile(path, Defaults()));
+        EXPECT_EQ(ReadFileBytes(path), before);
+    }
 }
 
 TEST(SettingsFailures, SaveOutcomesShowTheirMessages)

@@ -139,8 +139,10 @@ TEST(CreateSettingsFile, WritesTheRecordAsLoadingExpectsIt)
         SetDefaultSettings(loaded);
         LoadSettings(path, loaded, TestOwner());
         EXPECT_EQ(loaded.strSourceFile, record.strSourceFile);
-        // Passwords go in as Base64, and not at all when they are not to be remembered.
-        EXPECT_EQ(ReadStoredRow(path, "strPassword").valueString, bRemember ? "c2VjcmV0" : "");
+        // Passwords go in protected, and not at all when they are not to be remembered.
+        const StoredRow stored = ReadStoredRow(path, "strPassword");
+        EXPECT_EQ(stored.valueString, "");
+        EXPECT_EQ(stored.bBinaryNull, !bRemember);
         EXPECT_EQ(loaded.strPassword, bRemember ? record.strPassword : "");
         EXPECT_EQ(loaded.strPermissionPassword, bRemember ? record.strPermissionPassword : "");
     }

@@ -42,7 +42,13 @@ TEST(LoadPasswords, SurviveSaveAndLoad)
         inputs.strPermissionPassword = pair[1];
         SaveLastInputs(path, Defaults(), inputs);
 
-        EXPECT_EQ(ReadStoredRow(path, "strPassword").valueString, Base64Encode(pair[0]));
+        // Stored protected: neither the bytes nor their Base64 form appear in the file.
+        const StoredRow stored = ReadStoredRow(path, "strPassword");
+        EXPECT_EQ(stored.valueString, "");
+        EXPECT_FALSE(stored.bBinaryNull);
+        const std::string file = ReadFileBytes(path);
+        EXPECT_EQ(file.find(pair[0]), std::string::npos);
+        EXPECT_EQ(file.find(Base64Encode(pair[0])), std::string::npos);
         const SettingsRecord loaded = Load(path);
         EXPECT_EQ(loaded.strPassword, pair[0]);
         EXPECT_EQ(loaded.strPermissionPassword, pair[1]);

@@ -6,6 +6,7 @@
 
 #include "framework/message_box.h"
 #include "settings/settings_store.h"
+#include "settings/stored_password.h"
 
 namespace
 {
@@ -50,6 +51,9 @@ std::vector<StoredRow> ReadStoredRows(const std::string& path)
         row.valueInt = sqlite3_column_int(stmt, 2);
         row.valueString = Text(stmt, 3, row.bStringNull);
         row.bBinaryNull = sqlite3_column_type(stmt, 4) == SQLITE_NULL;
+        if (const void* bytes = sqlite3_column_blob(stmt, 4))
+            row.valueBinary.assign(static_cast<const char*>(bytes),
+                                   static_cast<size_t>(sqlite3_column_bytes(stmt, 4)));
         rows.push_back(row);
     }
     sqlite3_finalize(stmt);
@@ -148,9 +152,13 @@ StoredValues ReadStoredValues(const std::string& path)
 {
     StoredValues values;
     for (const StoredRow& row : ReadStoredRows(path))
+    {
         values[row.name] = row.valueType == 1 ? std::to_string(row.valueInt)
                            : row.bStringNull  ? "<NULL>"
                                               : row.valueString;
+        if (!row.bBinaryNull)
+            values[row.name] += "|protected:" + UnprotectPassword(row.valueBinary);
+    }
     return values;
 }
 
@@ -159,7 +167,8 @@ std::string MakeSentinelSettingsFile(const std::string& folder)
     const std::string path = MakeDefaultSettingsFile(folder);
     RunSql(path, "UPDATE Settings SET ValueInt=9 WHERE ValueType=1;"
                  "UPDATE Settings SET ValueString='old' WHERE ValueType=2;"
-                 "UPDATE Settings SET ValueString='b2xk' WHERE Name LIKE 'str%Password';");
+                 "UPDATE Settings SET ValueString='', ValueBinary=" +
+                     SqlBytes(ProtectPassword("old")) + " WHERE Name LIKE 'str%Password';");
     return path;
 }
 
@@ -169,8 +178,20 @@ StoredValues SentinelValues()
     for (const IntSettingKey& key : kIntSettingKeys)
         values[key.name] = "9";
     for (const TextSettingKey& key : kTextSettingKeys)
-        values[key.name] = key.bPassword ? "b2xk" : "old";
+        values[key.name] = key.bPassword ? "|protected:old" : "old";
     return values;
+}
+
+std::string SqlBytes(const std::string& bytes)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string literal = "X'";
+    for (unsigned char byte : bytes)
+    {
+        literal += kHex[byte >> 4];
+        literal += kHex[byte & 15];
+    }
+    return literal + "'";
 }
 
 bool IsReleased(const std::string& path)

@@ -18,6 +18,7 @@ struct StoredRow
     bool bStringNull = true;
     std::string valueString;
     bool bBinaryNull = true;
+    std::string valueBinary;
 };
 
 // The rows in the order they were inserted. Paths here are plain ASCII.
@@ -55,14 +56,18 @@ inline HWND TestOwner()
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1234));
 }
 
-// Every row's value as text (ValueInt for integer rows), by name.
+// Every row's value as text (ValueInt for integer rows), by name. A row with bytes in
+// ValueBinary adds "|protected:" and the password read back from them.
 using StoredValues = std::map<std::string, std::string>;
 StoredValues ReadStoredValues(const std::string& path);
 
 // A default file whose rows all hold values the record does not: integers 9, texts "old"
-// (passwords its Base64). Rows a save leaves alone keep these.
+// (passwords "old" protected, their texts empty). Rows a save leaves alone keep these.
 std::string MakeSentinelSettingsFile(const std::string& folder);
 StoredValues SentinelValues();
+
+// Bytes as an SQL literal, X'...'.
+std::string SqlBytes(const std::string& bytes);
 
 // True when no handle to the file is left open: the operation released its connection.
 bool IsReleased(const std::string& path);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// While a file is protected, its working copies lie in the temporary folder (see
+// kTempFilePrefix). A process that is ended before it cleans up (killed, crashed, logged off)
+// leaves them there, the unencrypted copy included.
+
+// The process id in the name of one of the tool's working files,
+// "<prefix>_<pid>_<tick>.pdf" or "<prefix>_<pid>_<tick>_protected.pdf"; false for any other
+// name.
+bool ParseWorkFileName(const std::string& name, unsigned long& processId);
+
+// Removes from `folder` the tool's working files whose process no longer runs, and nothing
+// else. Returns how many were removed.
+int RemoveStaleWorkFiles(const std::string& folder);
+
+// The same for the process's temporary folder.
+int RemoveStaleWorkFiles();

@@ -1,0 +1,108 @@
+// Remembered passwords in the settings file: protected for the current user and this tool,
+// older Base64 rows still read and replaced at the next save, unreadable bytes read as none.
+#include <windows.h>
+
+#include <wincrypt.h>
+
+#include <gtest/gtest.h>
+
+#include "settings/base64.h"
+#include "settings/settings_store.h"
+#include "settings/stored_password.h"
+#include "settings_test_support.h"
+#include "tests/support/scratch.h"
+
+namespace
+{
+SettingsRecord Load(const std::string& path)
+{
+    SettingsRecord record;
+    SetDefaultSettings(record);
+    LoadSettings(path, record, TestOwner());
+    return record;
+}
+
+// What the system gives for `password` under another entropy, as another program of the
+// same user would store it.
+std::string ProtectedElsewhere(const std::string& password)
+{
+    DATA_BLOB in = {static_cast<DWORD>(password.size()),
+                    reinterpret_cast<BYTE*>(const_cast<char*>(password.data()))};
+    DATA_BLOB out = {};
+    EXPECT_TRUE(
+        CryptProtectData(&in, nullptr, nullptr, nullptr, nullptr, CRYPTPROTECT_UI_FORBIDDEN, &out));
+    std::string bytes(reinterpret_cast<const char*>(out.pbData), out.cbData);
+    LocalFree(out.pbData);
+    return bytes;
+}
+
+TEST(StoredPasswords, OnlyThisToolReadsThemBack)
+{
+    const std::string bytes = ProtectPassword("secret");
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes.find("secret"), std::string::npos);
+    EXPECT_EQ(UnprotectPassword(bytes), "secret");
+    DATA_BLOB in = {static_cast<DWORD>(bytes.size()),
+                    reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data()))};
+    DATA_BLOB out = {};
+    EXPECT_FALSE(CryptUnprotectData(&in, nullptr, nullptr, nullptr, nullptr,
+                                    CRYPTPROTECT_UI_FORBIDDEN, &out))
+        << "readable without the tool's entropy";
+    EXPECT_EQ(ProtectPassword(""), "");
+}
+
+TEST(StoredPasswords, BytesThatCannotBeReadBackGiveAnEmptyPasswordSilently)
+{
+    const std::string good = ProtectPassword("secret");
+    const std::string cases[] = {
+        ProtectedElsewhere("secret"),    // not this tool's (as another user's would be)
+        good.substr(0, good.size() / 2), // cut short
+        "\x01\x02\x03\x04",              // not protected data at all
+    };
+    for (const std::string& bytes : cases)
+    {
+        SCOPED_TRACE(bytes.size());
+        ScratchFolder folder;
+        const std::string path = MakeDefaultSettingsFile(folder.Path());
+        RunSql(path, "UPDATE Settings SET ValueBinary=" + SqlBytes(bytes) +
+                         " WHERE Name='strPassword';"
+                         "UPDATE Settings SET ValueBinary=" +
+                         SqlBytes(ProtectPassword("owner")) +
+                         " WHERE Name='strPermissionPassword';");
+        MessageBoxRecorder boxes;
+        const SettingsRecord loaded = Load(path);
+        EXPECT_EQ(loaded.strPassword, "");
+        EXPECT_EQ(loaded.strPermissionPassword, "owner");
+        EXPECT_TRUE(boxes.Shown().empty());
+    }
+}
+
+TEST(StoredPasswords, OlderBase64RowsAreReadAndReplacedAtTheNextSave)
+{
+    ScratchFolder folder;
+    const std::string path = MakeDefaultSettingsFile(folder.Path());
+    RunSql(path, "UPDATE Settings SET ValueString='" + Base64Encode("P\xE4sswort") +
+                     "' WHERE Name='strPassword';"
+                     "UPDATE Settings SET ValueString='" +
+                     Base64Encode("owner") + "' WHERE Name='strPermissionPassword';");
+    const SettingsRecord loaded = Load(path);
+    EXPECT_EQ(loaded.strPassword, "P\xE4sswort");
+    EXPECT_EQ(loaded.strPermissionPassword, "owner");
+
+    // Nothing changed by the user, and still both rows are rewritten.
+    LastInputs inputs;
+    inputs.strSourceFile = loaded.strSourceFile;
+    inputs.strTargetFile = loaded.strTargetFile;
+    inputs.strPassword = loaded.strPassword;
+    inputs.strPermissionPassword = loaded.strPermissionPassword;
+    SaveLastInputs(path, loaded, inputs);
+
+    const StoredValues stored = ReadStoredValues(path);
+    EXPECT_EQ(stored.at("strPassword"), "|protected:P\xE4sswort");
+    EXPECT_EQ(stored.at("strPermissionPassword"), "|protected:owner");
+    EXPECT_EQ(ReadFileBytes(path).find(Base64Encode("owner")), std::string::npos);
+    const SettingsRecord again = Load(path);
+    EXPECT_EQ(again.strPassword, "P\xE4sswort");
+    EXPECT_EQ(again.strPermissionPassword, "owner");
+}
+} // namespace
