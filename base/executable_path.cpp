@@ -4,18 +4,24 @@
 
 #include <vector>
 
+#include "base/text_conversion.h"
+
 std::string ExecutablePath()
 {
-    std::vector<char> buffer(MAX_PATH);
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;)
     {
         const DWORD n =
-            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0)
             return {};
         // A full buffer may hold a cut path: try again with a larger one.
         if (n < buffer.size())
-            return std::string(buffer.data(), n);
+        {
+            std::string path;
+            WideToAnsi(std::wstring(buffer.data(), n), path);
+            return path;
+        }
         if (buffer.size() >= 65536)
             return {};
         buffer.resize(buffer.size() * 2);

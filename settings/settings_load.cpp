@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "base/file_system.h"
 #include "framework/message_box.h"
 #include "settings/settings_text_rules.h"
@@ -31,26 +33,37 @@ void ReadIntRows(const CSqliteConnection& db, SettingsRecord& record, bool& bPre
     }
 }
 
-void ReadTextRows(const CSqliteConnection& db, SettingsRecord& record)
+void ReadTextRows(CSqliteConnection& db, SettingsRecord& record)
 {
-    CSqliteStatement rows(db, kSqlSelectTextRows);
-    while (rows.NextRow())
+    // Texts an older build wrote in a legacy code page: written again in UTF-8 once read.
+    std::vector<const TextSettingKey*> legacy;
     {
-        const std::string name = rows.ColumnText(0);
-        for (const TextSettingKey& key : kTextSettingKeys)
+        CSqliteStatement rows(db, kSqlSelectTextRows);
+        while (rows.NextRow())
         {
-            if (!EqualsIgnoringCase(name, key.name))
-                continue;
-            const std::string text = rows.ColumnText(3);
-            if (!key.bPassword)
-                record.*key.field = ClipToRecordText(text);
-            else if (record.bRememberPassword)
-                record.*key.field = ReadStoredPassword(text, rows.ColumnBytes(4));
-            else
-                (record.*key.field).clear();
-            break;
+            const std::string name = rows.ColumnText(0);
+            for (const TextSettingKey& key : kTextSettingKeys)
+            {
+                if (!EqualsIgnoringCase(name, key.name))
+                    continue;
+                bool bLegacy = false;
+                const std::string text = rows.ColumnText(3);
+                if (!key.bPassword)
+                {
+                    record.*key.field = ClipToRecordText(TextFromStore(text, bLegacy));
+                    if (bLegacy)
+                        legacy.push_back(&key);
+                }
+                else if (record.bRememberPassword)
+                    record.*key.field = ReadStoredPassword(text, rows.ColumnBytes(4));
+                else
+                    (record.*key.field).clear();
+                break;
+            }
         }
     }
+    for (const TextSettingKey* key : legacy)
+        db.Run(kSqlUpdateText, {TextToStore(record.*key->field), key->name});
 }
 } // namespace
 
@@ -84,8 +97,9 @@ bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
                 k[5].name, record.*k[5].field, k[6].name, record.*k[6].field, k[7].name,
                 record.*k[7].field, k[8].name, record.*k[8].field}) &&
         db.Run(kSqlInsertTextRows,
-               {t[0].name, record.*t[0].field, t[1].name, record.*t[1].field, t[2].name,
-                record.*t[2].field, t[3].name, noPassword, t[4].name, noPassword}) &&
+               {t[0].name, TextToStore(record.*t[0].field), t[1].name,
+                TextToStore(record.*t[1].field), t[2].name, TextToStore(record.*t[2].field),
+                t[3].name, noPassword, t[4].name, noPassword}) &&
         (!record.bRememberPassword ||
          (WriteStoredPassword(db, kKeyPassword, record.strPassword) &&
           WriteStoredPassword(db, kKeyPermissionPassword, record.strPermissionPassword)));

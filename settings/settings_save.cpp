@@ -18,7 +18,7 @@ bool WriteInt(CSqliteConnection& db, const char* key, int value)
 
 bool WriteText(CSqliteConnection& db, const char* key, const std::string& text)
 {
-    return db.Run(kSqlUpdateText, {text, key});
+    return db.Run(kSqlUpdateText, {TextToStore(text), key});
 }
 } // namespace
 

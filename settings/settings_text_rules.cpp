@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/text_conversion.h"
 #include "settings/settings_record.h"
 
 namespace settings_internal
@@ -10,13 +11,16 @@ namespace
 {
 std::wstring Widen(const std::string& text)
 {
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], n);
+    return AnsiToWide(text);
+}
+
+// What a stored text says, read as UTF-8 or else in the legacy code page.
+std::wstring StoredToWide(const std::string& stored, bool& bLegacy)
+{
+    std::wstring wide;
+    bLegacy = !MultiByteToWide(stored, CP_UTF8, wide);
+    if (bLegacy && !MultiByteToWide(stored, LegacyAnsiCodePage(), wide))
+        wide = AnsiToWide(stored);
     return wide;
 }
 
@@ -28,10 +32,6 @@ bool IsWhiteSpace(char c)
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b)
 {
-    // A change of letter case keeps the byte length in the ANSI code pages; checking it
-    // first also keeps apart two texts that a code page would map to the same characters.
-    if (a.size() != b.size())
-        return false;
     if (a == b)
         return true;
     const std::wstring wa = Widen(a), wb = Widen(b);
@@ -51,9 +51,35 @@ std::string TrimWhiteSpace(const std::string& text)
 
 std::string ClipToRecordText(std::string text)
 {
-    if (text.size() > kSettingsTextMaxChars)
-        text.resize(kSettingsTextMaxChars);
+    return ClipText(text, kSettingsTextMaxChars);
+}
+
+std::string TextFromStore(const std::string& stored, bool& bLegacy)
+{
+    if (IsUtf8CodePage() && !stored.empty())
+    {
+        std::wstring wide;
+        if (MultiByteToWide(stored, CP_UTF8, wide))
+        {
+            bLegacy = false;
+            return stored;
+        }
+    }
+    std::string text;
+    WideToAnsi(StoredToWide(stored, bLegacy), text);
     return text;
+}
+
+std::string PasswordFromStore(const std::string& stored)
+{
+    bool bLegacy = false;
+    return WideToUtf8(StoredToWide(stored, bLegacy));
+}
+
+std::string TextToStore(const std::string& recordText)
+{
+    std::string utf8;
+    return AnsiToUtf8(recordText, utf8) ? utf8 : recordText;
 }
 
 } // namespace settings_internal

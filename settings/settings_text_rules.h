@@ -11,7 +11,15 @@ bool EqualsIgnoringCase(const std::string& a, const std::string& b);
 // Without leading and trailing blanks, tabs and line breaks.
 std::string TrimWhiteSpace(const std::string& text);
 
-// Cut to what a record's text field can hold.
+// Cut to what a record's text field can hold, by characters.
 std::string ClipToRecordText(std::string text);
+
+// The file holds its texts in UTF-8; the record holds paths and the suffix in the process's
+// code page and passwords in UTF-8. A stored text that is not UTF-8 was written by an older
+// build in the system's legacy code page and is read as that; `bLegacy` then says so, so that
+// the caller can write it again in UTF-8.
+std::string TextFromStore(const std::string& stored, bool& bLegacy);
+std::string PasswordFromStore(const std::string& stored);
+std::string TextToStore(const std::string& recordText);
 
 } // namespace settings_internal

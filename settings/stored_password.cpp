@@ -112,12 +112,13 @@ bool ForgetStoredPassword(CSqliteConnection& db, const char* key)
 std::string ReadStoredPassword(const std::string& text, const std::string& protectedBytes)
 {
     if (!protectedBytes.empty())
-        return AsRecordText(UnprotectPassword(protectedBytes));
+        return AsRecordText(PasswordFromStore(UnprotectPassword(protectedBytes)));
     // Anything that does not decode to at least one byte reads as no password.
     std::string bytes;
     if (!Base64Decode(text, bytes))
         return {};
-    return AsRecordText(bytes);
+    // An older build stored the bytes of its legacy code page.
+    return AsRecordText(PasswordFromStore(bytes));
 }
 
 bool HoldsOldFormPassword(const CSqliteConnection& db, const char* key)

@@ -5,13 +5,13 @@
 #include <cstring>
 #include <optional>
 
+#include "base/executable_path.h"
 #include "base/windows_version.h"
 #include "shell/context_menu_keys.h"
 #include "shell/context_menu_texts.h"
 
 namespace
 {
-constexpr DWORD kModulePathCapacity = 520;
 constexpr DWORD kClassNameCapacity = 512;
 
 // The class that ".pdf" names now, or none when the key or its value cannot be read.
@@ -59,13 +59,10 @@ CContextMenuPlatform::~CContextMenuPlatform() = default;
 
 bool CContextMenuPlatform::GetExecutablePath(std::string& path)
 {
-    char buffer[kModulePathCapacity] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, kModulePathCapacity);
-    // A full buffer means a cut path, which would name another program.
-    if (length == 0 || length >= kModulePathCapacity)
-        return false;
-    path.assign(buffer, length);
-    return true;
+    // Read wide: a path the code page cannot hold would register a command that starts
+    // nothing, or another program. Such a path ('?' in it) is not registered.
+    path = ExecutablePath();
+    return !path.empty() && path.find('?') == std::string::npos;
 }
 
 bool CContextMenuPlatform::IsWindows8OrLater()

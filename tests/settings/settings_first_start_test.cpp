@@ -94,16 +94,16 @@ TEST(FirstStart, NextStartReadsTheSameValues)
 
 TEST(FirstStart, WorksInAFolderWithANonAsciiName)
 {
-    ScratchFolder folder("Einstellungen J\xF6rg");
+    ScratchFolder folder(Ansi(L"Einstellungen J\u00F6rg \u0141\u00F3d\u017A"));
     const std::string path = folder / "settings_sealwick.db";
     MessageBoxRecorder boxes;
     SettingsRecord record;
     SetDefaultSettings(record);
     LoadSettings(path, record, TestOwner());
-    ASSERT_TRUE(PathExists(path)) << "created under its ANSI name";
+    ASSERT_TRUE(PathExists(path)) << "created under its name";
 
     LastInputs inputs;
-    inputs.strSourceFile = "C:\\J\xF6rg\\a.pdf";
+    inputs.strSourceFile = Ansi(L"C:\\J\u00F6rg\\\u65E5\u672C.pdf");
     SaveLastInputs(path, record, inputs);
     SettingsRecord again;
     SetDefaultSettings(again);
@@ -126,7 +126,7 @@ TEST(CreateSettingsFile, WritesTheRecordAsLoadingExpectsIt)
     SettingsRecord record;
     record.strSourceFile = "C:\\O'Brien\\report.pdf";
     record.strPassword = "secret";
-    record.strPermissionPassword = "\xE4owner";
+    record.strPermissionPassword = "\xC3\xA4owner"; // passwords are UTF-8
     for (int bRemember : {1, 0})
     {
         SCOPED_TRACE(bRemember);

@@ -22,14 +22,23 @@ SettingsRecord Defaults()
     return record;
 }
 
+std::string Repeat(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
 TEST(LoadPasswords, SurviveSaveAndLoad)
 {
     std::string longPassword;
     for (int i = 0; i < 999; ++i)
         longPassword += static_cast<char>('!' + i % 90);
     const std::string passwords[][2] = {
-        {"P\xE4sswort \xA7\xFF", "\x80\x81\x9F"}, // bytes of 128 and above
-        {longPassword, std::string(999, '\xE9')}, // Base64 far over 1,000 bytes
+        // Passwords are UTF-8: Latin, Cyrillic, Japanese.
+        {"P\xC3\xA4sswort \xC2\xA7\xC3\xBF", "\xD0\x9F\xD0\xB0\xE6\x97\xA5"},
+        {longPassword, Repeat("\xC3\xA9", 999)}, // Base64 far over 1,000 bytes
         {"it's", "'; DROP TABLE Settings; --"},
     };
     for (const auto& pair : passwords)
@@ -188,5 +197,32 @@ TEST(LoadRows, UnreadableFilesEndLoadingSilentlyWithTheDefaults)
         EXPECT_EQ(ReadFileBytes(path), before) << "left as it was";
         EXPECT_TRUE(IsReleased(path));
     }
+}
+} // namespace
+
+namespace
+{
+TEST(LoadLegacyTexts, ReadAsTheUserWroteThemAndWrittenAgainInUtf8)
+{
+    // An older build wrote its texts in the system's legacy code page (1252 here).
+    ScratchFolder folder;
+    const std::string path = MakeDefaultSettingsFile(folder.Path());
+    RunSql(path, "UPDATE Settings SET ValueString=" + SqlBytes("C:\\J\xFCrgen\\a.pdf") +
+                     " WHERE Name='strSourceFile';"
+                     "UPDATE Settings SET ValueString=" +
+                     SqlBytes("_gesch\xFCtzt") + " WHERE Name='strTargetSuffix';");
+    const SettingsRecord loaded = Load(path);
+    EXPECT_EQ(loaded.strSourceFile, Ansi(L"C:\\J\u00FCrgen\\a.pdf"));
+    EXPECT_EQ(loaded.strTargetSuffix, Ansi(L"_gesch\u00FCtzt"));
+    EXPECT_EQ(ReadStoredRow(path, "strSourceFile").valueString, "C:\\J\xC3\xBCrgen\\a.pdf");
+    EXPECT_EQ(ReadStoredRow(path, "strTargetSuffix").valueString, "_gesch\xC3\xBCtzt");
+
+    // A save writes UTF-8, and the next load reads the same texts back.
+    LastInputs inputs;
+    inputs.strSourceFile = Ansi(L"C:\\\u00D6l\\b.pdf");
+    inputs.strTargetFile = loaded.strTargetFile;
+    SaveLastInputs(path, loaded, inputs);
+    EXPECT_EQ(ReadStoredRow(path, "strSourceFile").valueString, "C:\\\xC3\x96l\\b.pdf");
+    EXPECT_EQ(Load(path).strSourceFile, inputs.strSourceFile);
 }
 } // namespace

@@ -81,12 +81,13 @@ TEST(StoredPasswords, OlderBase64RowsAreReadAndReplacedAtTheNextSave)
 {
     ScratchFolder folder;
     const std::string path = MakeDefaultSettingsFile(folder.Path());
+    // An older build kept the password's bytes in the legacy code page (1252 here).
     RunSql(path, "UPDATE Settings SET ValueString='" + Base64Encode("P\xE4sswort") +
                      "' WHERE Name='strPassword';"
                      "UPDATE Settings SET ValueString='" +
                      Base64Encode("owner") + "' WHERE Name='strPermissionPassword';");
     const SettingsRecord loaded = Load(path);
-    EXPECT_EQ(loaded.strPassword, "P\xE4sswort");
+    EXPECT_EQ(loaded.strPassword, "P\xC3\xA4sswort");
     EXPECT_EQ(loaded.strPermissionPassword, "owner");
 
     // Nothing changed by the user, and still both rows are rewritten.
@@ -98,11 +99,11 @@ TEST(StoredPasswords, OlderBase64RowsAreReadAndReplacedAtTheNextSave)
     SaveLastInputs(path, loaded, inputs);
 
     const StoredValues stored = ReadStoredValues(path);
-    EXPECT_EQ(stored.at("strPassword"), "|protected:P\xE4sswort");
+    EXPECT_EQ(stored.at("strPassword"), "|protected:P\xC3\xA4sswort");
     EXPECT_EQ(stored.at("strPermissionPassword"), "|protected:owner");
     EXPECT_EQ(ReadFileBytes(path).find(Base64Encode("owner")), std::string::npos);
     const SettingsRecord again = Load(path);
-    EXPECT_EQ(again.strPassword, "P\xE4sswort");
+    EXPECT_EQ(again.strPassword, "P\xC3\xA4sswort");
     EXPECT_EQ(again.strPermissionPassword, "owner");
 }
 } // namespace
