@@ -18,13 +18,12 @@ class CWinThread
     CWinThread& operator=(const CWinThread&) = delete;
 
     HANDLE m_hThread;
-    DWORD m_nThreadID;
     BOOL m_bAutoDelete;
 
     BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0,
                       LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
-    DWORD ResumeThread();
-    BOOL SetThreadPriority(int nPriority);
+    DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
+    BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
 
   private:
     static unsigned __stdcall Start(void* self);

@@ -8,8 +8,6 @@
 
 #include "framework/wnd.h"
 
-const char* const kWindowObjectProperty = "Sealwick.CWnd";
-
 namespace
 {
 thread_local CWnd* t_beingCreated = nullptr;
@@ -105,7 +103,7 @@ struct WindowProcAccess
 
     static void Unbind(CWnd* wnd)
     {
-        ::RemovePropA(wnd->m_hWnd, kWindowObjectProperty);
+        ::RemovePropA(wnd->m_hWnd, CWnd::kObjectProperty);
         wnd->m_hWnd = nullptr;
         wnd->m_binding = CWnd::Binding::None;
         {

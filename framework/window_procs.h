@@ -15,6 +15,3 @@ constexpr UINT_PTR kFrameworkSubclassId = 0x5357; // any constant: one subclass 
 // The object that the next framework window or dialog created on this thread belongs to. Its
 // first message (which comes before WM_NCCREATE or WM_INITDIALOG) binds it.
 void SetWindowBeingCreated(CWnd* wnd);
-
-// Window property that holds a bound window's object.
-extern const char* const kWindowObjectProperty;

@@ -1,23 +1,23 @@
 #include "framework/wnd.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <exception>
 
 #include "framework/window_procs.h"
 
-const char* const kFrameworkWindowClass = "SealwickFrameworkWindow";
-
 namespace
 {
+// The window class that CreateEx uses when it is given no class name.
+constexpr const char* kFrameworkWindowClass = "SealwickFrameworkWindow";
+
 bool RegisterFrameworkClass()
 {
     static const bool registered = []
     {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = FrameworkWindowProc;
-        wc.hInstance = AfxGetInstanceHandle();
+        wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = kFrameworkWindowClass;
@@ -93,22 +93,17 @@ CWnd::~CWnd()
         return;
     }
     HWND hWnd = m_hWnd;
-    ::RemovePropA(hWnd, kWindowObjectProperty);
+    ::RemovePropA(hWnd, kObjectProperty);
     m_binding = Binding::None;
     m_hWnd = nullptr;
     ::DestroyWindow(hWnd);
-}
-
-CWnd* CWnd::FromHandlePermanent(HWND hWnd)
-{
-    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kWindowObjectProperty)) : nullptr;
 }
 
 void CWnd::BindPermanent(HWND hWnd, Binding binding)
 {
     m_hWnd = hWnd;
     m_binding = binding;
-    ::SetPropA(hWnd, kWindowObjectProperty, this);
+    ::SetPropA(hWnd, kObjectProperty, this);
 }
 
 void CWnd::PostNcDestroy() {}
@@ -127,7 +122,7 @@ HWND CWnd::Detach()
     if (m_binding == Binding::Subclass)
         return UnsubclassWindow();
     if (m_binding != Binding::None)
-        ::RemovePropA(hWnd, kWindowObjectProperty);
+        ::RemovePropA(hWnd, kObjectProperty);
     m_binding = Binding::None;
     m_hWnd = nullptr;
     return hWnd;
@@ -142,17 +137,12 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (!::SetWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId,
                              reinterpret_cast<DWORD_PTR>(this)))
     {
-        ::RemovePropA(hWnd, kWindowObjectProperty);
+        ::RemovePropA(hWnd, kObjectProperty);
         m_hWnd = nullptr;
         m_binding = Binding::None;
         return FALSE;
     }
     return TRUE;
-}
-
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
-{
-    return pParent ? SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID))) : FALSE;
 }
 
 HWND CWnd::UnsubclassWindow()
@@ -161,7 +151,7 @@ HWND CWnd::UnsubclassWindow()
     if (!hWnd || m_binding != Binding::Subclass)
         return nullptr;
     ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId);
-    ::RemovePropA(hWnd, kWindowObjectProperty);
+    ::RemovePropA(hWnd, kObjectProperty);
     m_binding = Binding::None;
     m_hWnd = nullptr;
     return hWnd;
@@ -181,8 +171,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpsz
         lpszClassName = kFrameworkWindowClass;
         SetWindowBeingCreated(this);
     }
-    HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth,
-                                  nHeight, hWndParent, nIDorHMenu, AfxGetInstanceHandle(), lpParam);
+    HWND hWnd =
+        ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight,
+                          hWndParent, nIDorHMenu, ::GetModuleHandleA(nullptr), lpParam);
     SetWindowBeingCreated(nullptr);
     if (!hWnd)
     {
@@ -204,23 +195,6 @@ BOOL CWnd::DestroyWindow()
     if (!bound && destroyed)
         m_hWnd = nullptr;
     return destroyed;
-}
-
-void CWnd::PreSubclassWindow() {}
-
-BOOL CWnd::PreTranslateMessage(MSG*)
-{
-    return FALSE;
-}
-
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    return ::SendMessageA(m_hWnd, message, wParam, lParam);
-}
-
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default()
@@ -267,81 +241,6 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return wrapper.get();
 }
 
-int CWnd::GetDlgCtrlID() const
-{
-    return ::GetDlgCtrlID(m_hWnd);
-}
-
-HWND CWnd::GetParentHwnd() const
-{
-    return ::GetParent(m_hWnd);
-}
-
-CWnd* CWnd::GetParent() const
-{
-    return FromHandlePermanent(::GetParent(m_hWnd));
-}
-
-void CWnd::SetWindowText(const char* text)
-{
-    ::SetWindowTextA(m_hWnd, text);
-}
-
-int CWnd::GetWindowText(char* buffer, int maxCount) const
-{
-    return ::GetWindowTextA(m_hWnd, buffer, maxCount);
-}
-
-int CWnd::GetWindowTextLength() const
-{
-    return ::GetWindowTextLengthA(m_hWnd);
-}
-
-void CWnd::SetDlgItemText(int nID, const char* text)
-{
-    ::SetDlgItemTextA(m_hWnd, nID, text);
-}
-
-UINT CWnd::GetDlgItemText(int nID, char* buffer, int maxCount) const
-{
-    return ::GetDlgItemTextA(m_hWnd, nID, buffer, maxCount);
-}
-
-BOOL CWnd::EnableWindow(BOOL bEnable)
-{
-    return ::EnableWindow(m_hWnd, bEnable);
-}
-
-BOOL CWnd::IsWindowEnabled() const
-{
-    return ::IsWindowEnabled(m_hWnd);
-}
-
-BOOL CWnd::ShowWindow(int nCmdShow)
-{
-    return ::ShowWindow(m_hWnd, nCmdShow);
-}
-
-BOOL CWnd::IsWindowVisible() const
-{
-    return ::IsWindowVisible(m_hWnd);
-}
-
-BOOL CWnd::IsWindow() const
-{
-    return m_hWnd && ::IsWindow(m_hWnd);
-}
-
-DWORD CWnd::GetStyle() const
-{
-    return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE));
-}
-
-DWORD CWnd::GetExStyle() const
-{
-    return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
-}
-
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
     const DWORD style = GetStyle();
@@ -353,102 +252,6 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
-}
-
-void CWnd::SetFont(HFONT hFont, BOOL bRedraw)
-{
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
-}
-
-HFONT CWnd::GetFont() const
-{
-    return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-}
-
-HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
-{
-    return reinterpret_cast<HICON>(
-        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
-}
-
-HMENU CWnd::GetSystemMenu(BOOL bRevert) const
-{
-    return ::GetSystemMenu(m_hWnd, bRevert);
-}
-
-void CWnd::DragAcceptFiles(BOOL bAccept)
-{
-    ::DragAcceptFiles(m_hWnd, bAccept);
-}
-
-HWND CWnd::SetFocus()
-{
-    return ::SetFocus(m_hWnd);
-}
-
-void CWnd::GetClientRect(RECT* rect) const
-{
-    ::GetClientRect(m_hWnd, rect);
-}
-
-void CWnd::GetWindowRect(RECT* rect) const
-{
-    ::GetWindowRect(m_hWnd, rect);
-}
-
-void CWnd::ScreenToClient(POINT* point) const
-{
-    ::ScreenToClient(m_hWnd, point);
-}
-
-void CWnd::ClientToScreen(POINT* point) const
-{
-    ::ClientToScreen(m_hWnd, point);
-}
-
-BOOL CWnd::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
-{
-    return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
-}
-
-void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
-{
-    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
-}
-
-void CWnd::Invalidate(BOOL bErase)
-{
-    ::InvalidateRect(m_hWnd, nullptr, bErase);
-}
-
-void CWnd::InvalidateRect(const RECT* rect, BOOL bErase)
-{
-    ::InvalidateRect(m_hWnd, rect, bErase);
-}
-
-void CWnd::UpdateWindow()
-{
-    ::UpdateWindow(m_hWnd);
-}
-
-BOOL CWnd::RedrawWindow(const RECT* rect, HRGN hRgn, UINT flags)
-{
-    return ::RedrawWindow(m_hWnd, rect, hRgn, flags);
-}
-
-HWND CWnd::SetCapture()
-{
-    return ::SetCapture(m_hWnd);
-}
-
-HDC CWnd::GetDC()
-{
-    return ::GetDC(m_hWnd);
-}
-
-int CWnd::ReleaseDC(HDC hDC)
-{
-    return ::ReleaseDC(m_hWnd, hDC);
 }
 
 const MessageMap* CWnd::GetMessageMap() const
@@ -514,14 +317,4 @@ BOOL PreTranslateThroughParents(MSG* pMsg)
             break; // the walk ends at the top-level window
     }
     return FALSE;
-}
-
-HINSTANCE AfxGetInstanceHandle()
-{
-    return ::GetModuleHandleA(nullptr);
-}
-
-HINSTANCE AfxGetResourceHandle()
-{
-    return ::GetModuleHandleA(nullptr);
 }
