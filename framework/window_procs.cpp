@@ -103,9 +103,7 @@ struct WindowProcAccess
 
     static void Unbind(CWnd* wnd)
     {
-        ::RemovePropA(wnd->m_hWnd, CWnd::kObjectProperty);
-        wnd->m_hWnd = nullptr;
-        wnd->m_binding = CWnd::Binding::None;
+        wnd->ReleaseWindow();
         {
             std::lock_guard<std::mutex> lock(wnd->m_tempLock);
             wnd->m_tempChildren.clear();
@@ -171,7 +169,6 @@ LRESULT CALLBACK FrameworkSubclassProc(HWND hWnd, UINT message, WPARAM wParam, L
     const bool handled = WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result);
     if (message == WM_NCDESTROY)
     {
-        ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId);
         WindowProcAccess::Unbind(wnd);
         return ::DefSubclassProc(hWnd, message, wParam, lParam);
     }

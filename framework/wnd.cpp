@@ -79,24 +79,22 @@ bool MessageEntry::Matches(UINT msg, WPARAM wParam, LPARAM lParam) const
     return false;
 }
 
-CWnd::CWnd() : m_hWnd(nullptr), m_binding(Binding::None), m_current{}, m_bDefaultPending(false) {}
+CWnd::CWnd()
+    : m_hWnd(nullptr), m_binding(Binding::None), m_current{}, m_bDefaultPending(false),
+      m_bCreatedSubclass(false)
+{
+}
 
 CWnd::~CWnd()
 {
-    // The window must not call into freed memory: a subclassed control goes back to its own
-    // procedure, a window of ours is unbound first and then destroyed.
+    // The window must not call into freed memory: it is released first, and then destroyed
+    // when this object made it.
     if (!m_hWnd || m_binding == Binding::None)
         return;
-    if (m_binding == Binding::Subclass)
-    {
-        UnsubclassWindow();
-        return;
-    }
-    HWND hWnd = m_hWnd;
-    ::RemovePropA(hWnd, kObjectProperty);
-    m_binding = Binding::None;
-    m_hWnd = nullptr;
-    ::DestroyWindow(hWnd);
+    const bool made = m_binding != Binding::Subclass || m_bCreatedSubclass;
+    HWND hWnd = ReleaseWindow();
+    if (made)
+        ::DestroyWindow(hWnd);
 }
 
 void CWnd::BindPermanent(HWND hWnd, Binding binding)
@@ -104,6 +102,19 @@ void CWnd::BindPermanent(HWND hWnd, Binding binding)
     m_hWnd = hWnd;
     m_binding = binding;
     ::SetPropA(hWnd, kObjectProperty, this);
+}
+
+HWND CWnd::ReleaseWindow()
+{
+    HWND hWnd = m_hWnd;
+    if (m_binding == Binding::Subclass)
+        ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId);
+    if (m_binding != Binding::None)
+        ::RemovePropA(hWnd, kObjectProperty);
+    m_binding = Binding::None;
+    m_bCreatedSubclass = false;
+    m_hWnd = nullptr;
+    return hWnd;
 }
 
 void CWnd::PostNcDestroy() {}
@@ -118,14 +129,7 @@ BOOL CWnd::Attach(HWND hWnd)
 
 HWND CWnd::Detach()
 {
-    HWND hWnd = m_hWnd;
-    if (m_binding == Binding::Subclass)
-        return UnsubclassWindow();
-    if (m_binding != Binding::None)
-        ::RemovePropA(hWnd, kObjectProperty);
-    m_binding = Binding::None;
-    m_hWnd = nullptr;
-    return hWnd;
+    return ReleaseWindow();
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
@@ -147,14 +151,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 
 HWND CWnd::UnsubclassWindow()
 {
-    HWND hWnd = m_hWnd;
-    if (!hWnd || m_binding != Binding::Subclass)
-        return nullptr;
-    ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId);
-    ::RemovePropA(hWnd, kObjectProperty);
-    m_binding = Binding::None;
-    m_hWnd = nullptr;
-    return hWnd;
+    return m_binding == Binding::Subclass ? ReleaseWindow() : nullptr;
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName,
@@ -181,7 +178,15 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpsz
         m_binding = Binding::None;
         return FALSE;
     }
-    return ownClass ? TRUE : SubclassWindow(hWnd);
+    if (ownClass)
+        return TRUE;
+    if (!SubclassWindow(hWnd))
+    {
+        ::DestroyWindow(hWnd);
+        return FALSE;
+    }
+    m_bCreatedSubclass = true;
+    return TRUE;
 }
 
 BOOL CWnd::DestroyWindow()

@@ -24,8 +24,8 @@ class CWnd
 {
   public:
     CWnd();
-    // A window of the framework's class or a dialog is destroyed with its object; a
-    // subclassed window goes back to its own procedure.
+    // A window that this object made (CreateEx, a dialog) is destroyed with it; a window it
+    // only subclassed goes back to its own procedure.
     virtual ~CWnd();
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -181,6 +181,12 @@ class CWnd
     CurrentMessage m_current;
     // Set while Default() runs the dialog manager, which calls the dialog procedure again.
     bool m_bDefaultPending;
+    // The window is of a system class and was made by CreateEx, so it goes with this object.
+    bool m_bCreatedSubclass;
+
+    // Lets go of the window without destroying it: it goes back to its own procedure and no
+    // longer leads to this object.
+    HWND ReleaseWindow();
 
     mutable std::mutex m_tempLock;
     mutable std::map<HWND, std::unique_ptr<CWnd>> m_tempChildren;
