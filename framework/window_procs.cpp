@@ -70,8 +70,6 @@ struct WindowProcAccess
     static bool Dispatch(CWnd* wnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
                          LRESULT& result) noexcept
     {
-        const CWnd::CurrentMessage saved = wnd->m_current;
-        wnd->m_current = {message, wParam, lParam};
         bool handled = false;
         const char* failure = nullptr;
         try
@@ -88,7 +86,6 @@ struct WindowProcAccess
             ReportHandlerException("unknown exception");
             failure = "";
         }
-        wnd->m_current = saved;
         if (failure)
         {
             handled = true;
@@ -120,10 +117,11 @@ struct WindowProcAccess
 
     static bool TakeDefaultPending(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (!wnd->m_bDefaultPending || wnd->m_current.message != message ||
-            wnd->m_current.wParam != wParam || wnd->m_current.lParam != lParam)
+        CWnd::CurrentMessage* current = wnd->m_pCurrent;
+        if (!current || !current->bDefaultPending || current->message != message ||
+            current->wParam != wParam || current->lParam != lParam)
             return false;
-        wnd->m_bDefaultPending = false;
+        current->bDefaultPending = false;
         return true;
     }
 };
@@ -133,6 +131,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     CWnd* wnd = WindowProcAccess::Find(hWnd, WindowProcAccess::kOwnClass);
     if (!wnd)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    CurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     if (!WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result))
         result = ::DefWindowProcA(hWnd, message, wParam, lParam);
@@ -149,6 +148,7 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     // Default() asked the dialog manager for its own processing of this message.
     if (WindowProcAccess::TakeDefaultPending(wnd, message, wParam, lParam))
         return FALSE;
+    CurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     const bool handled = WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result);
     if (message == WM_NCDESTROY)
@@ -165,6 +165,7 @@ LRESULT CALLBACK FrameworkSubclassProc(HWND hWnd, UINT message, WPARAM wParam, L
                                        UINT_PTR, DWORD_PTR refData)
 {
     CWnd* wnd = reinterpret_cast<CWnd*>(refData);
+    CurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     const bool handled = WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result);
     if (message == WM_NCDESTROY)

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-class CWnd;
+#include "framework/wnd.h"
 
 LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -15,3 +15,22 @@ constexpr UINT_PTR kFrameworkSubclassId = 0x5357; // any constant: one subclass 
 // The object that the next framework window or dialog created on this thread belongs to. Its
 // first message (which comes before WM_NCCREATE or WM_INITDIALOG) binds it.
 void SetWindowBeingCreated(CWnd* wnd);
+
+// Makes a message the object's current one (CWnd::Default) for the scope's lifetime.
+class CurrentMessageScope
+{
+  public:
+    CurrentMessageScope(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam,
+                        bool bDefaultPending = false)
+        : m_wnd(wnd), m_message{message, wParam, lParam, wnd->m_pCurrent, bDefaultPending}
+    {
+        wnd->m_pCurrent = &m_message;
+    }
+    ~CurrentMessageScope() { m_wnd->m_pCurrent = m_message.outer; }
+    CurrentMessageScope(const CurrentMessageScope&) = delete;
+    CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
+
+  private:
+    CWnd* m_wnd;
+    CWnd::CurrentMessage m_message;
+};

@@ -80,8 +80,7 @@ bool MessageEntry::Matches(UINT msg, WPARAM wParam, LPARAM lParam) const
 }
 
 CWnd::CWnd()
-    : m_hWnd(nullptr), m_binding(Binding::None), m_current{}, m_bDefaultPending(false),
-      m_bCreatedSubclass(false)
+    : m_hWnd(nullptr), m_binding(Binding::None), m_pCurrent(nullptr), m_bCreatedSubclass(false)
 {
 }
 
@@ -204,11 +203,17 @@ BOOL CWnd::DestroyWindow()
 
 LRESULT CWnd::Default()
 {
-    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+    return m_pCurrent ? DefWindowProc(m_pCurrent->message, m_pCurrent->wParam, m_pCurrent->lParam)
+                      : 0;
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A reflected notification's default is the system's default for the notification itself
+    // (the default colours for WM_CTLCOLOR*, nothing for the others): the control's own
+    // procedure knows no reflected ids.
+    if (message >= WM_REFLECT_BASE && message < WM_REFLECT_BASE + WM_USER)
+        return ::DefWindowProcA(m_hWnd, message - WM_REFLECT_BASE, wParam, lParam);
     switch (m_binding)
     {
     case Binding::Subclass:
@@ -216,13 +221,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case Binding::Dialog:
     {
         // The dialog manager calls the dialog procedure first, which then declines once.
-        const CurrentMessage saved = m_current;
-        m_current = {message, wParam, lParam};
-        m_bDefaultPending = true;
-        const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
-        m_bDefaultPending = false;
-        m_current = saved;
-        return result;
+        CurrentMessageScope pending(this, message, wParam, lParam, true);
+        return ::DefDlgProcA(m_hWnd, message, wParam, lParam);
     }
     default:
         return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
@@ -289,8 +289,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    const UINT reflected = WM_REFLECT_BASE + message;
+    CurrentMessageScope current(this, reflected, wParam, lParam);
     LRESULT result = 0;
-    if (!OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, &result))
+    if (!OnWndMsg(reflected, wParam, lParam, &result))
         return FALSE;
     *pResult = result;
     return TRUE;

@@ -72,7 +72,8 @@ class CWnd
     {
         return ::PostMessageA(m_hWnd, message, wParam, lParam);
     }
-    // The default processing of the message being handled, from inside its handler.
+    // The default processing of the message whose handler is running (for a reflected
+    // notification: the system's default for it, e.g. the default colours).
     LRESULT Default();
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -167,20 +168,23 @@ class CWnd
 
   private:
     friend struct WindowProcAccess;
+    friend class CurrentMessageScope;
 
     // Window property that holds a bound window's object.
     static constexpr const char* kObjectProperty = "Sealwick.CWnd";
 
-    // The message being dispatched, for Default().
+    // A message this object is handling. The window procedures, the reflection and Default()
+    // on a dialog each push one for the length of their call, so the innermost is the message
+    // whose handler runs: the one that Default() replays.
     struct CurrentMessage
     {
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
+        CurrentMessage* outer;
+        bool bDefaultPending; // Default() handed this message to the dialog manager
     };
-    CurrentMessage m_current;
-    // Set while Default() runs the dialog manager, which calls the dialog procedure again.
-    bool m_bDefaultPending;
+    CurrentMessage* m_pCurrent;
     // The window is of a system class and was made by CreateEx, so it goes with this object.
     bool m_bCreatedSubclass;
 
