@@ -135,7 +135,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     LRESULT result = 0;
     if (!WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result))
         result = ::DefWindowProcA(hWnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY && current.ObjectAlive())
         WindowProcAccess::Unbind(wnd);
     return result;
 }
@@ -151,7 +151,7 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     CurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     const bool handled = WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result);
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY && current.ObjectAlive())
         WindowProcAccess::Unbind(wnd);
     if (!handled)
         return FALSE;
@@ -168,7 +168,7 @@ LRESULT CALLBACK FrameworkSubclassProc(HWND hWnd, UINT message, WPARAM wParam, L
     CurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     const bool handled = WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result);
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY && current.ObjectAlive())
     {
         WindowProcAccess::Unbind(wnd);
         return ::DefSubclassProc(hWnd, message, wParam, lParam);

@@ -16,17 +16,27 @@ constexpr UINT_PTR kFrameworkSubclassId = 0x5357; // any constant: one subclass 
 // first message (which comes before WM_NCCREATE or WM_INITDIALOG) binds it.
 void SetWindowBeingCreated(CWnd* wnd);
 
-// Makes a message the object's current one (CWnd::Default) for the scope's lifetime.
+// Makes a message the object's current one (CWnd::Default) for the scope's lifetime; the
+// outermost scope of an object destroyed meanwhile destroys the window it made.
 class CurrentMessageScope
 {
   public:
     CurrentMessageScope(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam,
                         bool bDefaultPending = false)
-        : m_wnd(wnd), m_message{message, wParam, lParam, wnd->m_pCurrent, bDefaultPending}
+        : m_wnd(wnd), m_message{message,         wParam, lParam, wnd->m_pCurrent,
+                                bDefaultPending, false,  nullptr}
     {
         wnd->m_pCurrent = &m_message;
     }
-    ~CurrentMessageScope() { m_wnd->m_pCurrent = m_message.outer; }
+    ~CurrentMessageScope()
+    {
+        if (!m_message.bObjectGone)
+            m_wnd->m_pCurrent = m_message.outer;
+        else if (m_message.hWndDestroyAtEnd)
+            ::DestroyWindow(m_message.hWndDestroyAtEnd);
+    }
+    // False once the object has been destroyed during the message: leave it alone then.
+    bool ObjectAlive() const { return !m_message.bObjectGone; }
     CurrentMessageScope(const CurrentMessageScope&) = delete;
     CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
 

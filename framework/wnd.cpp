@@ -86,13 +86,22 @@ CWnd::CWnd()
 
 CWnd::~CWnd()
 {
-    // The window must not call into freed memory: it is released first, and then destroyed
-    // when this object made it.
+    // The window must not call into freed memory: the messages it is inside forget this
+    // object, the window is released, and then destroyed when this object made it, at once or
+    // when the outermost of those messages ends.
+    CurrentMessage* outermost = nullptr;
+    for (CurrentMessage* current = m_pCurrent; current; current = current->outer)
+    {
+        current->bObjectGone = true;
+        outermost = current;
+    }
     if (!m_hWnd || m_binding == Binding::None)
         return;
     const bool made = m_binding != Binding::Subclass || m_bCreatedSubclass;
     HWND hWnd = ReleaseWindow();
-    if (made)
+    if (made && outermost)
+        outermost->hWndDestroyAtEnd = hWnd;
+    else if (made)
         ::DestroyWindow(hWnd);
 }
 

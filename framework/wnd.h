@@ -25,7 +25,10 @@ class CWnd
   public:
     CWnd();
     // A window that this object made (CreateEx, a dialog) is destroyed with it; a window it
-    // only subclassed goes back to its own procedure.
+    // only subclassed goes back to its own procedure. Inside one of the window's messages (a
+    // handler deleting its own object, a parent deleting a child's), the window procedures
+    // stop using the object at once, and the window is destroyed when the outermost of those
+    // messages ends.
     virtual ~CWnd();
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -175,14 +178,17 @@ class CWnd
 
     // A message this object is handling. The window procedures, the reflection and Default()
     // on a dialog each push one for the length of their call, so the innermost is the message
-    // whose handler runs: the one that Default() replays.
+    // whose handler runs: the one that Default() replays. The chain is also the nesting count
+    // that tells the destructor whether the window is inside one of its messages.
     struct CurrentMessage
     {
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
         CurrentMessage* outer;
-        bool bDefaultPending; // Default() handed this message to the dialog manager
+        bool bDefaultPending;  // Default() handed this message to the dialog manager
+        bool bObjectGone;      // the object was destroyed during this message
+        HWND hWndDestroyAtEnd; // on the outermost: the window that the gone object made
     };
     CurrentMessage* m_pCurrent;
     // The window is of a system class and was made by CreateEx, so it goes with this object.
