@@ -23,8 +23,7 @@ class CurrentMessageScope
   public:
     CurrentMessageScope(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam,
                         bool bDefaultPending = false)
-        : m_wnd(wnd), m_message{message,         wParam, lParam, wnd->m_pCurrent,
-                                bDefaultPending, false,  nullptr}
+        : m_wnd(wnd), m_message{message, wParam, lParam, wnd->m_pCurrent, bDefaultPending}
     {
         wnd->m_pCurrent = &m_message;
     }

@@ -135,11 +135,6 @@ BOOL CWnd::Attach(HWND hWnd)
     return TRUE;
 }
 
-HWND CWnd::Detach()
-{
-    return ReleaseWindow();
-}
-
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (m_hWnd || !::IsWindow(hWnd) || FromHandlePermanent(hWnd))
@@ -155,11 +150,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         return FALSE;
     }
     return TRUE;
-}
-
-HWND CWnd::UnsubclassWindow()
-{
-    return m_binding == Binding::Subclass ? ReleaseWindow() : nullptr;
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName,

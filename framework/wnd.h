@@ -47,11 +47,11 @@ class CWnd
 
     // Wraps a handle without taking its messages; Detach lets it go without destroying it.
     BOOL Attach(HWND hWnd);
-    HWND Detach();
+    HWND Detach() { return ReleaseWindow(); }
 
     // Routes an existing window's messages through this object's message map.
     BOOL SubclassWindow(HWND hWnd);
-    HWND UnsubclassWindow();
+    HWND UnsubclassWindow() { return m_binding == Binding::Subclass ? ReleaseWindow() : nullptr; }
 
     // A window of the framework's own window class (lpszClassName nullptr), or of a system
     // class, which is then subclassed so this object's map runs.
@@ -186,9 +186,9 @@ class CWnd
         WPARAM wParam;
         LPARAM lParam;
         CurrentMessage* outer;
-        bool bDefaultPending;  // Default() handed this message to the dialog manager
-        bool bObjectGone;      // the object was destroyed during this message
-        HWND hWndDestroyAtEnd; // on the outermost: the window that the gone object made
+        bool bDefaultPending;            // Default() handed this message to the dialog manager
+        bool bObjectGone = false;        // the object was destroyed during this message
+        HWND hWndDestroyAtEnd = nullptr; // outermost only: the window the gone object made
     };
     CurrentMessage* m_pCurrent;
     // The window is of a system class and was made by CreateEx, so it goes with this object.

@@ -106,11 +106,11 @@ template <class Base> class CKeptMemory : public Base
 // Whether the window still existed right after its object was deleted inside a message.
 bool g_windowAfterDeletion = false;
 
-// Sends the message that deletes this object from inside one of the window's messages, and
-// then looks at the window through nothing but the handle.
+// From inside one of hWnd's messages, sends the message that deletes hWnd's object, and then
+// looks at the window through nothing but its handle.
 LRESULT DeleteInsideAMessage(HWND hWnd, HWND hTarget, UINT message)
 {
-    ::SendMessageA(hTarget, message, 0, reinterpret_cast<LPARAM>(hWnd));
+    ::SendMessageA(hTarget, message, 0, 0);
     g_windowAfterDeletion = ::IsWindow(hWnd) != FALSE;
     return 0;
 }
