@@ -39,31 +39,21 @@ unsigned __stdcall CWinThread::Start(void* self)
     return exitCode;
 }
 
-BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize,
-                              LPSECURITY_ATTRIBUTES lpSecurityAttrs)
-{
-    // Always start suspended: the handle must be stored before the thread can end and
-    // delete this object.
-    const uintptr_t handle =
-        ::_beginthreadex(lpSecurityAttrs, nStackSize, Start, this, CREATE_SUSPENDED, nullptr);
-    if (!handle)
-        return FALSE;
-    m_hThread = reinterpret_cast<HANDLE>(handle);
-    if (!(dwCreateFlags & CREATE_SUSPENDED))
-        ::ResumeThread(m_hThread);
-    return TRUE;
-}
-
 CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority,
                            UINT nStackSize, DWORD dwCreateFlags,
                            LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
     auto* thread = new CWinThread(pfnThreadProc, pParam);
-    if (!thread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
+    // Always start suspended: the handle must be stored before the thread can end and delete
+    // its object.
+    const uintptr_t handle = ::_beginthreadex(lpSecurityAttrs, nStackSize, CWinThread::Start,
+                                              thread, CREATE_SUSPENDED, nullptr);
+    if (!handle)
     {
         delete thread;
         return nullptr;
     }
+    thread->m_hThread = reinterpret_cast<HANDLE>(handle);
     thread->SetThreadPriority(nPriority);
     if (!(dwCreateFlags & CREATE_SUSPENDED))
         thread->ResumeThread();
