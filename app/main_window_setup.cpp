@@ -113,7 +113,7 @@ void CDunmereDlg::SetUpMenuPictures()
     static const UINT bitmapIds[] = {IDB_MENU_COPY, IDB_MENU_PDF, IDB_MENU_FOLDER, IDB_MENU_CROSS};
 
     m_menuList.LoadMenu(IDR_LIST_MENU);
-    m_pListPopup = m_menuList.m_hMenu ? m_menuList.GetSubMenu(0) : nullptr;
+    m_pListPopup = m_menuList.GetSafeHandle() ? m_menuList.GetSubMenu(0) : nullptr;
     for (size_t i = 0; i < sizeof pictures / sizeof pictures[0]; ++i)
         (this->*pictures[i].bitmap).LoadBitmap(bitmapIds[i]);
     if (!m_pListPopup)

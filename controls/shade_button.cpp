@@ -339,14 +339,16 @@ void CxShadeButton::DrawItem(DRAWITEMSTRUCT* item)
     const int height = item->rcItem.bottom - item->rcItem.top;
     RECT rc = {0, 0, width, height};
     const int m = m_nFocusInset;
-    HDC hMem = CreateCompatibleDC(item->hDC);
-    if (!hMem)
+    CMemoryDC mem(CreateCompatibleDC(item->hDC));
+    if (!mem)
         return;
-    HBITMAP hBitmap = CreateCompatibleBitmap(item->hDC, width, height);
-    HGDIOBJ oldBitmap = hBitmap ? SelectObject(hMem, hBitmap) : nullptr;
+    HDC hMem = mem;
+    CBitmap face;
+    face.CreateCompatibleBitmap(item->hDC, width, height);
+    CScopedSelection faceSelection(hMem, face);
     SetBkMode(hMem, TRANSPARENT);
     const bool ownFont = m_fontLabel.GetSafeHandle() != nullptr;
-    HGDIOBJ oldFont = SelectObject(hMem, ownFont ? m_fontLabel.GetSafeHandle()
+    CScopedSelection fontSelection(hMem, ownFont ? m_fontLabel.GetSafeHandle()
                                                  : GetStockObject(DEFAULT_GUI_FONT));
 
     RECT rcLabel = {rc.left + m + 2, rc.top, rc.right - m - 2, rc.bottom};
@@ -423,13 +425,7 @@ void CxShadeButton::DrawItem(DRAWITEMSTRUCT* item)
         DrawTextA(hMem, label, -1, &rcLabel, m_nTextFormat);
     }
 
-    SelectObject(hMem, oldFont);
     BitBlt(item->hDC, item->rcItem.left, item->rcItem.top, width, height, hMem, 0, 0, SRCCOPY);
-    if (oldBitmap)
-        SelectObject(hMem, oldBitmap);
-    if (hBitmap)
-        DeleteObject(hBitmap);
-    DeleteDC(hMem);
 }
 
 LRESULT CxShadeButton::OnEraseBkgnd(WPARAM, LPARAM)

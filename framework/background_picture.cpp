@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "framework/gdi.h"
+
 namespace
 {
 bool IsStatic(HWND hWnd)
@@ -37,11 +39,9 @@ void PaintAroundControls(HWND hPicture)
     BITMAP bm;
     if (hBitmap && GetObjectA(hBitmap, sizeof bm, &bm))
     {
-        HDC hMem = CreateCompatibleDC(hDC);
-        HGDIOBJ old = SelectObject(hMem, hBitmap);
-        BitBlt(hDC, 0, 0, bm.bmWidth, bm.bmHeight, hMem, 0, 0, SRCCOPY);
-        SelectObject(hMem, old);
-        DeleteDC(hMem);
+        CMemoryDC mem(CreateCompatibleDC(hDC));
+        CScopedSelection picture(mem, hBitmap);
+        BitBlt(hDC, 0, 0, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
     }
     EndPaint(hPicture, &ps);
 }

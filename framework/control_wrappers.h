@@ -12,14 +12,12 @@
 class CButton : public CWnd
 {
   public:
-    CButton();
     ~CButton() override;
 
-    int GetCheck() const;
-    void SetCheck(int nCheck);
-    UINT GetState() const;
-    void SetState(BOOL bHighlight);
-    UINT GetButtonStyle() const;
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
+    UINT GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
+    void SetState(BOOL bHighlight) { SendMessage(BM_SETSTATE, static_cast<WPARAM>(bHighlight)); }
 
     // Owner-drawn buttons paint here; the parent's WM_DRAWITEM is reflected to it.
     virtual void DrawItem(DRAWITEMSTRUCT* pDrawItemStruct);
@@ -31,51 +29,51 @@ class CButton : public CWnd
 class CStatic : public CWnd
 {
   public:
-    CStatic();
     ~CStatic() override;
-
-    HBITMAP SetBitmap(HBITMAP hBitmap);
-    HICON SetIcon(HICON hIcon);
 };
 
 class CEdit : public CWnd
 {
   public:
-    CEdit();
     ~CEdit() override;
 
-    void SetLimitText(UINT nMax);
-    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
-    void GetSel(int& nStartChar, int& nEndChar) const;
-    void ReplaceSel(const char* text, BOOL bCanUndo = FALSE);
-    BOOL SetReadOnly(BOOL bReadOnly = TRUE);
+    void SetLimitText(UINT nMax) { SendMessage(EM_SETLIMITTEXT, nMax); }
 };
 
 class CComboBox : public CWnd
 {
   public:
-    CComboBox();
     ~CComboBox() override;
 
-    void ResetContent();
-    int AddString(const char* text);
-    int GetCount() const;
-    int GetCurSel() const;
-    int SetCurSel(int nSelect);
-    int GetLBText(int nIndex, char* buffer) const; // buffer holds GetLBTextLen + 1
-    int GetLBTextLen(int nIndex) const;
+    void ResetContent() { SendMessage(CB_RESETCONTENT); }
+    int AddString(const char* text)
+    {
+        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    }
+    int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
+    int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
+    int SetCurSel(int nSelect)
+    {
+        return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect)));
+    }
+    // buffer holds the item's text (CB_GETLBTEXTLEN) and its terminator.
+    int GetLBText(int nIndex, char* buffer) const
+    {
+        return static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
+                                            reinterpret_cast<LPARAM>(buffer)));
+    }
 };
 
 class CProgressCtrl : public CWnd
 {
   public:
-    CProgressCtrl();
     ~CProgressCtrl() override;
 
-    void SetRange(short nLower, short nUpper);
-    void SetRange32(int nLower, int nUpper);
-    int SetPos(int nPos);
-    int GetPos() const;
+    int SetPos(int nPos)
+    {
+        return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(nPos)));
+    }
+    int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
 };
 
 // A tooltip window owned by a control or dialog. Its tools use the TOOLINFO layout that every
@@ -83,7 +81,6 @@ class CProgressCtrl : public CWnd
 class CToolTipCtrl : public CWnd
 {
   public:
-    CToolTipCtrl();
     ~CToolTipCtrl() override;
 
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
@@ -91,10 +88,12 @@ class CToolTipCtrl : public CWnd
     BOOL AddTool(CWnd* pWnd, const char* text, const RECT* rect = nullptr, UINT_PTR nIDTool = 0);
     void UpdateTipText(const char* text, CWnd* pWnd, UINT_PTR nIDTool = 0);
     void GetText(char* buffer, int bufferSize, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
-    void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, const RECT* rect);
-    void Activate(BOOL bActivate);
-    int SetMaxTipWidth(int nWidth);
-    void RelayEvent(MSG* pMsg);
-    void Pop();
-    void Update();
+    void Activate(BOOL bActivate) { SendMessage(TTM_ACTIVATE, static_cast<WPARAM>(bActivate)); }
+    int SetMaxTipWidth(int nWidth)
+    {
+        return static_cast<int>(SendMessage(TTM_SETMAXTIPWIDTH, 0, nWidth));
+    }
+    void RelayEvent(MSG* pMsg) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg)); }
+    void Pop() { SendMessage(TTM_POP); }
+    void Update() { SendMessage(TTM_UPDATE); }
 };

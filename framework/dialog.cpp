@@ -4,11 +4,6 @@
 
 #include "framework/window_procs.h"
 
-CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
-{
-}
-
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
     if (rControl.m_hWnd)
@@ -125,8 +120,6 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
     return TRUE;
 }
 
-void CDialog::DoDataExchange(CDataExchange*) {}
-
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);
@@ -159,7 +152,5 @@ const MessageMap* CDialog::GetMessageMap() const
     static const MessageMap map(CWnd::GetMessageMap(), entries);
     return &map;
 }
-
-CDialogEx::CDialogEx(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nIDTemplate, pParentWnd) {}
 
 CDialogEx::~CDialogEx() = default;

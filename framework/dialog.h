@@ -11,7 +11,10 @@
 class CDataExchange
 {
   public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+        : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
+    {
+    }
 
     BOOL m_bSaveAndValidate; // TRUE: controls to members; FALSE: members to controls
     CWnd* m_pDlgWnd;
@@ -44,7 +47,7 @@ class CDialog : public CWnd
     virtual BOOL OnInitDialog();
 
   protected:
-    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void DoDataExchange(CDataExchange*) {}
     virtual void OnOK();
     virtual void OnCancel();
 
@@ -67,6 +70,9 @@ class CDialog : public CWnd
 class CDialogEx : public CDialog
 {
   public:
-    explicit CDialogEx(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    explicit CDialogEx(UINT nIDTemplate, CWnd* pParentWnd = nullptr)
+        : CDialog(nIDTemplate, pParentWnd)
+    {
+    }
     ~CDialogEx() override;
 };

@@ -112,11 +112,6 @@ INT_PTR CFileDialog::DoModal()
     return g_fileDialog(m_ofn, m_bOpenFileDialog) ? IDOK : IDCANCEL;
 }
 
-std::string CFileDialog::GetPathName() const
-{
-    return m_ofn.lpstrFile ? std::string(m_ofn.lpstrFile) : std::string();
-}
-
 FileDialogHandler SetFileDialogHandler(FileDialogHandler handler)
 {
     FileDialogHandler previous = g_fileDialog;

@@ -27,7 +27,7 @@ class CFileDialog
 
     // IDOK when the user chose a file, else IDCANCEL.
     virtual INT_PTR DoModal();
-    std::string GetPathName() const;
+    std::string GetPathName() const { return m_ofn.lpstrFile ? m_ofn.lpstrFile : ""; }
 
     OPENFILENAMEA m_ofn;
 

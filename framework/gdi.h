@@ -1,7 +1,8 @@
 #pragma once
 
-// Holders of GDI and USER resources: each owns its handle and releases it when it is emptied,
-// given a new one, or destroyed. Detach hands the handle over without releasing it.
+// Holders of GDI and USER resources, all one template: each owns its handle and releases it
+// when it is emptied, given a new one, or destroyed. Detach hands the handle over without
+// releasing it. And a scoped selection of an object into a device context.
 
 #include <windows.h>
 
@@ -9,97 +10,135 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
-class CWnd;
-
-class CGdiObject
+// Owns one handle, released by Destroy (::DeleteObject, ::DestroyMenu, ...).
+template <class Handle, auto Destroy> class COwnedHandle
 {
   public:
-    CGdiObject() : m_hObject(nullptr) {}
-    ~CGdiObject();
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
+    COwnedHandle() = default;
+    explicit COwnedHandle(Handle handle) : m_handle(handle) {}
+    ~COwnedHandle() { DeleteObject(); }
+    COwnedHandle(const COwnedHandle&) = delete;
+    COwnedHandle& operator=(const COwnedHandle&) = delete;
 
-    HGDIOBJ m_hObject;
+    operator Handle() const { return m_handle; }
+    Handle GetSafeHandle() const { return m_handle; }
 
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
-    BOOL Attach(HGDIOBJ hObject); // releases what it held before
-    HGDIOBJ Detach();
-    BOOL DeleteObject();
+    // Releases what it held before; FALSE for a null handle (a failed creation).
+    BOOL Attach(Handle handle)
+    {
+        DeleteObject();
+        m_handle = handle;
+        return handle != nullptr;
+    }
+    Handle Detach() { return std::exchange(m_handle, nullptr); }
+    BOOL DeleteObject() { return m_handle ? Destroy(std::exchange(m_handle, nullptr)) : FALSE; }
+
+  private:
+    Handle m_handle = nullptr;
 };
 
-class CFont : public CGdiObject
+class CFont : public COwnedHandle<HFONT, ::DeleteObject>
 {
   public:
-    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
-
-    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
+    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont)
+    {
+        return Attach(::CreateFontIndirectA(lpLogFont));
+    }
     BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                     BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
                     BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
-                    const char* lpszFacename);
-    int GetLogFont(LOGFONTA* pLogFont) const;
+                    const char* lpszFacename)
+    {
+        return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
+                                    bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
+                                    nQuality, nPitchAndFamily, lpszFacename));
+    }
+    int GetLogFont(LOGFONTA* pLogFont) const
+    {
+        return ::GetObjectA(GetSafeHandle(), sizeof(LOGFONTA), pLogFont);
+    }
 };
 
-class CBitmap : public CGdiObject
+class CBitmap : public COwnedHandle<HBITMAP, ::DeleteObject>
 {
   public:
-    operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
-
-    BOOL LoadBitmap(UINT nIDResource);
-    BOOL CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight);
-    int GetBitmap(BITMAP* pBitMap) const;
+    BOOL LoadBitmap(UINT nIDResource)
+    {
+        return Attach(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDResource)));
+    }
+    BOOL CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight)
+    {
+        return Attach(::CreateCompatibleBitmap(hDC, nWidth, nHeight));
+    }
 };
 
-class CImageList
+class CImageList : public COwnedHandle<HIMAGELIST, ::ImageList_Destroy>
 {
   public:
-    CImageList() : m_hImageList(nullptr) {}
-    ~CImageList();
-    CImageList(const CImageList&) = delete;
-    CImageList& operator=(const CImageList&) = delete;
-
-    HIMAGELIST m_hImageList;
-    operator HIMAGELIST() const { return m_hImageList; }
-
-    BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
-    int Add(HICON hIcon);
-    int GetImageCount() const;
-    BOOL Draw(HDC hDC, int nImage, POINT pt, UINT nStyle) const;
-    BOOL Attach(HIMAGELIST hImageList); // releases what it held before
-    HIMAGELIST Detach();
-    BOOL DeleteImageList();
+    BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
+    {
+        return Attach(::ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
+    }
+    int Add(HICON hIcon) { return ::ImageList_AddIcon(GetSafeHandle(), hIcon); }
+    int GetImageCount() const { return ::ImageList_GetImageCount(GetSafeHandle()); }
 };
 
-class CMenu
+class CMenu : public COwnedHandle<HMENU, ::DestroyMenu>
 {
   public:
-    CMenu() : m_hMenu(nullptr), m_bOwned(true) {}
-    ~CMenu();
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
+    CMenu() = default;
+    ~CMenu() { ForgetSubMenus(); }
 
-    HMENU m_hMenu;
-    operator HMENU() const { return m_hMenu; }
-
-    BOOL LoadMenu(UINT nIDResource);
-    BOOL CreatePopupMenu();
-    BOOL Attach(HMENU hMenu); // releases what it held before
-    HMENU Detach();
-    BOOL DestroyMenu();
+    BOOL LoadMenu(UINT nIDResource)
+    {
+        ForgetSubMenus();
+        return Attach(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDResource)));
+    }
 
     // A pop-up of this menu; it belongs to this menu and lives as long as it.
     CMenu* GetSubMenu(int nPos);
-    int GetMenuItemCount() const;
-    BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, const char* lpszNewItem = nullptr);
-    BOOL SetMenuItemBitmaps(UINT nPosition, UINT nFlags, HBITMAP hBmpUnchecked,
-                            HBITMAP hBmpChecked);
-    // Shows the pop-up at a screen point; the chosen command goes to pWnd as WM_COMMAND (or is
+    int GetMenuItemCount() const { return ::GetMenuItemCount(GetSafeHandle()); }
+    BOOL SetMenuItemBitmaps(UINT nPosition, UINT nFlags, HBITMAP hBmpUnchecked, HBITMAP hBmpChecked)
+    {
+        return ::SetMenuItemBitmaps(GetSafeHandle(), nPosition, nFlags, hBmpUnchecked, hBmpChecked);
+    }
+    // Shows the pop-up at a screen point; the chosen command goes to hWnd as WM_COMMAND (or is
     // returned with TPM_RETURNCMD).
-    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, const RECT* rect = nullptr);
-    BOOL TrackPopupMenu(UINT nFlags, int x, int y, HWND hWnd, const RECT* rect = nullptr);
+    BOOL TrackPopupMenu(UINT nFlags, int x, int y, HWND hWnd, const RECT* rect = nullptr)
+    {
+        return ::TrackPopupMenu(GetSafeHandle(), nFlags, x, y, 0, hWnd, rect);
+    }
 
   private:
-    bool m_bOwned; // false for the pop-ups of a loaded menu: the menu destroys them
+    // The pop-ups' holders let go of their handles: the menu destroys its pop-ups itself.
+    void ForgetSubMenus();
+
     std::map<HMENU, std::unique_ptr<CMenu>> m_subMenus;
+};
+
+// A memory device context, deleted with its holder.
+using CMemoryDC = COwnedHandle<HDC, ::DeleteDC>;
+
+// Selects an object into a device context for the holder's lifetime and then puts back the
+// object that was there before. A null object selects nothing.
+class CScopedSelection
+{
+  public:
+    CScopedSelection(HDC hDC, HGDIOBJ hObject)
+        : m_hDC(hDC), m_hOld(hObject ? ::SelectObject(hDC, hObject) : nullptr)
+    {
+    }
+    ~CScopedSelection()
+    {
+        if (m_hOld)
+            ::SelectObject(m_hDC, m_hOld);
+    }
+    CScopedSelection(const CScopedSelection&) = delete;
+    CScopedSelection& operator=(const CScopedSelection&) = delete;
+
+  private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
 };

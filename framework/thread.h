@@ -18,15 +18,14 @@ class CWinThread
     CWinThread& operator=(const CWinThread&) = delete;
 
     HANDLE m_hThread;
-    DWORD m_nThreadID;
     BOOL m_bAutoDelete;
 
-    BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0,
-                      LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
-    DWORD ResumeThread();
-    BOOL SetThreadPriority(int nPriority);
+    DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
+    BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
 
   private:
+    friend CWinThread* AfxBeginThread(AFX_THREADPROC, LPVOID, int, UINT, DWORD,
+                                      LPSECURITY_ATTRIBUTES);
     static unsigned __stdcall Start(void* self);
 
     AFX_THREADPROC m_pfnThreadProc;

@@ -13,8 +13,7 @@ CWinApp* g_app = nullptr;
 }
 
 CWinApp::CWinApp(const char* lpszAppName)
-    : m_pszAppName(lpszAppName), m_hInstance(nullptr), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOW),
-      m_pMainWnd(nullptr), m_nExitCode(0)
+    : m_pszAppName(lpszAppName), m_pMainWnd(nullptr), m_nExitCode(0)
 {
     g_app = this;
 }
@@ -53,24 +52,11 @@ int CWinApp::ExitInstance()
     return m_nExitCode;
 }
 
-CWinApp* AfxGetApp()
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return g_app;
-}
-
-CWnd* AfxGetMainWnd()
-{
-    return g_app ? g_app->m_pMainWnd : nullptr;
-}
-
-int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow)
-{
-    CWinApp* app = AfxGetApp();
+    CWinApp* app = g_app;
     if (!app)
         return 1;
-    app->m_hInstance = hInstance;
-    app->m_lpCmdLine = lpCmdLine;
-    app->m_nCmdShow = nCmdShow;
     try
     {
         if (!app->InitInstance())
@@ -86,9 +72,4 @@ int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow)
         ReportHandlerException("unknown exception in the application object");
     }
     return 1;
-}
-
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
-{
-    return AfxWinMain(hInstance, lpCmdLine, nCmdShow);
 }

@@ -8,8 +8,6 @@
 
 #include "framework/wnd.h"
 
-const char* const kWindowObjectProperty = "Sealwick.CWnd";
-
 namespace
 {
 thread_local CWnd* t_beingCreated = nullptr;
@@ -72,8 +70,6 @@ struct WindowProcAccess
     static bool Dispatch(CWnd* wnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
                          LRESULT& result) noexcept
     {
-        const CWnd::CurrentMessage saved = wnd->m_current;
-        wnd->m_current = {message, wParam, lParam};
         bool handled = false;
         const char* failure = nullptr;
         try
@@ -90,7 +86,6 @@ struct WindowProcAccess
             ReportHandlerException("unknown exception");
             failure = "";
         }
-        wnd->m_current = saved;
         if (failure)
         {
             handled = true;
@@ -105,9 +100,7 @@ struct WindowProcAccess
 
     static void Unbind(CWnd* wnd)
     {
-        ::RemovePropA(wnd->m_hWnd, kWindowObjectProperty);
-        wnd->m_hWnd = nullptr;
-        wnd->m_binding = CWnd::Binding::None;
+        wnd->ReleaseWindow();
         {
             std::lock_guard<std::mutex> lock(wnd->m_tempLock);
             wnd->m_tempChildren.clear();
@@ -124,10 +117,11 @@ struct WindowProcAccess
 
     static bool TakeDefaultPending(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (!wnd->m_bDefaultPending || wnd->m_current.message != message ||
-            wnd->m_current.wParam != wParam || wnd->m_current.lParam != lParam)
+        CWnd::CurrentMessage* current = wnd->m_pCurrent;
+        if (!current || !current->bDefaultPending || current->message != message ||
+            current->wParam != wParam || current->lParam != lParam)
             return false;
-        wnd->m_bDefaultPending = false;
+        current->bDefaultPending = false;
         return true;
     }
 };
@@ -137,10 +131,11 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     CWnd* wnd = WindowProcAccess::Find(hWnd, WindowProcAccess::kOwnClass);
     if (!wnd)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    CurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     if (!WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result))
         result = ::DefWindowProcA(hWnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY && current.ObjectAlive())
         WindowProcAccess::Unbind(wnd);
     return result;
 }
@@ -153,9 +148,10 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     // Default() asked the dialog manager for its own processing of this message.
     if (WindowProcAccess::TakeDefaultPending(wnd, message, wParam, lParam))
         return FALSE;
+    CurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     const bool handled = WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result);
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY && current.ObjectAlive())
         WindowProcAccess::Unbind(wnd);
     if (!handled)
         return FALSE;
@@ -169,11 +165,11 @@ LRESULT CALLBACK FrameworkSubclassProc(HWND hWnd, UINT message, WPARAM wParam, L
                                        UINT_PTR, DWORD_PTR refData)
 {
     CWnd* wnd = reinterpret_cast<CWnd*>(refData);
+    CurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     const bool handled = WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result);
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY && current.ObjectAlive())
     {
-        ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId);
         WindowProcAccess::Unbind(wnd);
         return ::DefSubclassProc(hWnd, message, wParam, lParam);
     }

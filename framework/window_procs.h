@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-class CWnd;
+#include "framework/wnd.h"
 
 LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -16,5 +16,30 @@ constexpr UINT_PTR kFrameworkSubclassId = 0x5357; // any constant: one subclass 
 // first message (which comes before WM_NCCREATE or WM_INITDIALOG) binds it.
 void SetWindowBeingCreated(CWnd* wnd);
 
-// Window property that holds a bound window's object.
-extern const char* const kWindowObjectProperty;
+// Makes a message the object's current one (CWnd::Default) for the scope's lifetime; the
+// outermost scope of an object destroyed meanwhile destroys the window it made.
+class CurrentMessageScope
+{
+  public:
+    CurrentMessageScope(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam,
+                        bool bDefaultPending = false)
+        : m_wnd(wnd), m_message{message, wParam, lParam, wnd->m_pCurrent, bDefaultPending}
+    {
+        wnd->m_pCurrent = &m_message;
+    }
+    ~CurrentMessageScope()
+    {
+        if (!m_message.bObjectGone)
+            m_wnd->m_pCurrent = m_message.outer;
+        else if (m_message.hWndDestroyAtEnd)
+            ::DestroyWindow(m_message.hWndDestroyAtEnd);
+    }
+    // False once the object has been destroyed during the message: leave it alone then.
+    bool ObjectAlive() const { return !m_message.bObjectGone; }
+    CurrentMessageScope(const CurrentMessageScope&) = delete;
+    CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
+
+  private:
+    CWnd* m_wnd;
+    CWnd::CurrentMessage m_message;
+};

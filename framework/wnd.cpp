@@ -1,23 +1,23 @@
 #include "framework/wnd.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <exception>
 
 #include "framework/window_procs.h"
 
-const char* const kFrameworkWindowClass = "SealwickFrameworkWindow";
-
 namespace
 {
+// The window class that CreateEx uses when it is given no class name.
+constexpr const char* kFrameworkWindowClass = "SealwickFrameworkWindow";
+
 bool RegisterFrameworkClass()
 {
     static const bool registered = []
     {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = FrameworkWindowProc;
-        wc.hInstance = AfxGetInstanceHandle();
+        wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = kFrameworkWindowClass;
@@ -79,36 +79,50 @@ bool MessageEntry::Matches(UINT msg, WPARAM wParam, LPARAM lParam) const
     return false;
 }
 
-CWnd::CWnd() : m_hWnd(nullptr), m_binding(Binding::None), m_current{}, m_bDefaultPending(false) {}
+CWnd::CWnd()
+    : m_hWnd(nullptr), m_binding(Binding::None), m_pCurrent(nullptr), m_bCreatedSubclass(false)
+{
+}
 
 CWnd::~CWnd()
 {
-    // The window must not call into freed memory: a subclassed control goes back to its own
-    // procedure, a window of ours is unbound first and then destroyed.
+    // The window must not call into freed memory: the messages it is inside forget this
+    // object, the window is released, and then destroyed when this object made it, at once or
+    // when the outermost of those messages ends.
+    CurrentMessage* outermost = nullptr;
+    for (CurrentMessage* current = m_pCurrent; current; current = current->outer)
+    {
+        current->bObjectGone = true;
+        outermost = current;
+    }
     if (!m_hWnd || m_binding == Binding::None)
         return;
-    if (m_binding == Binding::Subclass)
-    {
-        UnsubclassWindow();
-        return;
-    }
-    HWND hWnd = m_hWnd;
-    ::RemovePropA(hWnd, kWindowObjectProperty);
-    m_binding = Binding::None;
-    m_hWnd = nullptr;
-    ::DestroyWindow(hWnd);
-}
-
-CWnd* CWnd::FromHandlePermanent(HWND hWnd)
-{
-    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kWindowObjectProperty)) : nullptr;
+    const bool made = m_binding != Binding::Subclass || m_bCreatedSubclass;
+    HWND hWnd = ReleaseWindow();
+    if (made && outermost)
+        outermost->hWndDestroyAtEnd = hWnd;
+    else if (made)
+        ::DestroyWindow(hWnd);
 }
 
 void CWnd::BindPermanent(HWND hWnd, Binding binding)
 {
     m_hWnd = hWnd;
     m_binding = binding;
-    ::SetPropA(hWnd, kWindowObjectProperty, this);
+    ::SetPropA(hWnd, kObjectProperty, this);
+}
+
+HWND CWnd::ReleaseWindow()
+{
+    HWND hWnd = m_hWnd;
+    if (m_binding == Binding::Subclass)
+        ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId);
+    if (m_binding != Binding::None)
+        ::RemovePropA(hWnd, kObjectProperty);
+    m_binding = Binding::None;
+    m_bCreatedSubclass = false;
+    m_hWnd = nullptr;
+    return hWnd;
 }
 
 void CWnd::PostNcDestroy() {}
@@ -121,18 +135,6 @@ BOOL CWnd::Attach(HWND hWnd)
     return TRUE;
 }
 
-HWND CWnd::Detach()
-{
-    HWND hWnd = m_hWnd;
-    if (m_binding == Binding::Subclass)
-        return UnsubclassWindow();
-    if (m_binding != Binding::None)
-        ::RemovePropA(hWnd, kWindowObjectProperty);
-    m_binding = Binding::None;
-    m_hWnd = nullptr;
-    return hWnd;
-}
-
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (m_hWnd || !::IsWindow(hWnd) || FromHandlePermanent(hWnd))
@@ -142,29 +144,12 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (!::SetWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId,
                              reinterpret_cast<DWORD_PTR>(this)))
     {
-        ::RemovePropA(hWnd, kWindowObjectProperty);
+        ::RemovePropA(hWnd, kObjectProperty);
         m_hWnd = nullptr;
         m_binding = Binding::None;
         return FALSE;
     }
     return TRUE;
-}
-
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
-{
-    return pParent ? SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID))) : FALSE;
-}
-
-HWND CWnd::UnsubclassWindow()
-{
-    HWND hWnd = m_hWnd;
-    if (!hWnd || m_binding != Binding::Subclass)
-        return nullptr;
-    ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kFrameworkSubclassId);
-    ::RemovePropA(hWnd, kWindowObjectProperty);
-    m_binding = Binding::None;
-    m_hWnd = nullptr;
-    return hWnd;
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName,
@@ -181,8 +166,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpsz
         lpszClassName = kFrameworkWindowClass;
         SetWindowBeingCreated(this);
     }
-    HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth,
-                                  nHeight, hWndParent, nIDorHMenu, AfxGetInstanceHandle(), lpParam);
+    HWND hWnd =
+        ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight,
+                          hWndParent, nIDorHMenu, ::GetModuleHandleA(nullptr), lpParam);
     SetWindowBeingCreated(nullptr);
     if (!hWnd)
     {
@@ -190,7 +176,15 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpsz
         m_binding = Binding::None;
         return FALSE;
     }
-    return ownClass ? TRUE : SubclassWindow(hWnd);
+    if (ownClass)
+        return TRUE;
+    if (!SubclassWindow(hWnd))
+    {
+        ::DestroyWindow(hWnd);
+        return FALSE;
+    }
+    m_bCreatedSubclass = true;
+    return TRUE;
 }
 
 BOOL CWnd::DestroyWindow()
@@ -206,30 +200,19 @@ BOOL CWnd::DestroyWindow()
     return destroyed;
 }
 
-void CWnd::PreSubclassWindow() {}
-
-BOOL CWnd::PreTranslateMessage(MSG*)
-{
-    return FALSE;
-}
-
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    return ::SendMessageA(m_hWnd, message, wParam, lParam);
-}
-
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    return ::PostMessageA(m_hWnd, message, wParam, lParam);
-}
-
 LRESULT CWnd::Default()
 {
-    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+    return m_pCurrent ? DefWindowProc(m_pCurrent->message, m_pCurrent->wParam, m_pCurrent->lParam)
+                      : 0;
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A reflected notification's default is the system's default for the notification itself
+    // (the default colours for WM_CTLCOLOR*, nothing for the others): the control's own
+    // procedure knows no reflected ids.
+    if (message >= WM_REFLECT_BASE && message < WM_REFLECT_BASE + WM_USER)
+        return ::DefWindowProcA(m_hWnd, message - WM_REFLECT_BASE, wParam, lParam);
     switch (m_binding)
     {
     case Binding::Subclass:
@@ -237,13 +220,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case Binding::Dialog:
     {
         // The dialog manager calls the dialog procedure first, which then declines once.
-        const CurrentMessage saved = m_current;
-        m_current = {message, wParam, lParam};
-        m_bDefaultPending = true;
-        const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
-        m_bDefaultPending = false;
-        m_current = saved;
-        return result;
+        CurrentMessageScope pending(this, message, wParam, lParam, true);
+        return ::DefDlgProcA(m_hWnd, message, wParam, lParam);
     }
     default:
         return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
@@ -267,81 +245,6 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return wrapper.get();
 }
 
-int CWnd::GetDlgCtrlID() const
-{
-    return ::GetDlgCtrlID(m_hWnd);
-}
-
-HWND CWnd::GetParentHwnd() const
-{
-    return ::GetParent(m_hWnd);
-}
-
-CWnd* CWnd::GetParent() const
-{
-    return FromHandlePermanent(::GetParent(m_hWnd));
-}
-
-void CWnd::SetWindowText(const char* text)
-{
-    ::SetWindowTextA(m_hWnd, text);
-}
-
-int CWnd::GetWindowText(char* buffer, int maxCount) const
-{
-    return ::GetWindowTextA(m_hWnd, buffer, maxCount);
-}
-
-int CWnd::GetWindowTextLength() const
-{
-    return ::GetWindowTextLengthA(m_hWnd);
-}
-
-void CWnd::SetDlgItemText(int nID, const char* text)
-{
-    ::SetDlgItemTextA(m_hWnd, nID, text);
-}
-
-UINT CWnd::GetDlgItemText(int nID, char* buffer, int maxCount) const
-{
-    return ::GetDlgItemTextA(m_hWnd, nID, buffer, maxCount);
-}
-
-BOOL CWnd::EnableWindow(BOOL bEnable)
-{
-    return ::EnableWindow(m_hWnd, bEnable);
-}
-
-BOOL CWnd::IsWindowEnabled() const
-{
-    return ::IsWindowEnabled(m_hWnd);
-}
-
-BOOL CWnd::ShowWindow(int nCmdShow)
-{
-    return ::ShowWindow(m_hWnd, nCmdShow);
-}
-
-BOOL CWnd::IsWindowVisible() const
-{
-    return ::IsWindowVisible(m_hWnd);
-}
-
-BOOL CWnd::IsWindow() const
-{
-    return m_hWnd && ::IsWindow(m_hWnd);
-}
-
-DWORD CWnd::GetStyle() const
-{
-    return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE));
-}
-
-DWORD CWnd::GetExStyle() const
-{
-    return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
-}
-
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
     const DWORD style = GetStyle();
@@ -353,102 +256,6 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
-}
-
-void CWnd::SetFont(HFONT hFont, BOOL bRedraw)
-{
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
-}
-
-HFONT CWnd::GetFont() const
-{
-    return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-}
-
-HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
-{
-    return reinterpret_cast<HICON>(
-        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
-}
-
-HMENU CWnd::GetSystemMenu(BOOL bRevert) const
-{
-    return ::GetSystemMenu(m_hWnd, bRevert);
-}
-
-void CWnd::DragAcceptFiles(BOOL bAccept)
-{
-    ::DragAcceptFiles(m_hWnd, bAccept);
-}
-
-HWND CWnd::SetFocus()
-{
-    return ::SetFocus(m_hWnd);
-}
-
-void CWnd::GetClientRect(RECT* rect) const
-{
-    ::GetClientRect(m_hWnd, rect);
-}
-
-void CWnd::GetWindowRect(RECT* rect) const
-{
-    ::GetWindowRect(m_hWnd, rect);
-}
-
-void CWnd::ScreenToClient(POINT* point) const
-{
-    ::ScreenToClient(m_hWnd, point);
-}
-
-void CWnd::ClientToScreen(POINT* point) const
-{
-    ::ClientToScreen(m_hWnd, point);
-}
-
-BOOL CWnd::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
-{
-    return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
-}
-
-void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
-{
-    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
-}
-
-void CWnd::Invalidate(BOOL bErase)
-{
-    ::InvalidateRect(m_hWnd, nullptr, bErase);
-}
-
-void CWnd::InvalidateRect(const RECT* rect, BOOL bErase)
-{
-    ::InvalidateRect(m_hWnd, rect, bErase);
-}
-
-void CWnd::UpdateWindow()
-{
-    ::UpdateWindow(m_hWnd);
-}
-
-BOOL CWnd::RedrawWindow(const RECT* rect, HRGN hRgn, UINT flags)
-{
-    return ::RedrawWindow(m_hWnd, rect, hRgn, flags);
-}
-
-HWND CWnd::SetCapture()
-{
-    return ::SetCapture(m_hWnd);
-}
-
-HDC CWnd::GetDC()
-{
-    return ::GetDC(m_hWnd);
-}
-
-int CWnd::ReleaseDC(HDC hDC)
-{
-    return ::ReleaseDC(m_hWnd, hDC);
 }
 
 const MessageMap* CWnd::GetMessageMap() const
@@ -481,8 +288,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    const UINT reflected = WM_REFLECT_BASE + message;
+    CurrentMessageScope current(this, reflected, wParam, lParam);
     LRESULT result = 0;
-    if (!OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, &result))
+    if (!OnWndMsg(reflected, wParam, lParam, &result))
         return FALSE;
     *pResult = result;
     return TRUE;
@@ -514,14 +323,4 @@ BOOL PreTranslateThroughParents(MSG* pMsg)
             break; // the walk ends at the top-level window
     }
     return FALSE;
-}
-
-HINSTANCE AfxGetInstanceHandle()
-{
-    return ::GetModuleHandleA(nullptr);
-}
-
-HINSTANCE AfxGetResourceHandle()
-{
-    return ::GetModuleHandleA(nullptr);
 }

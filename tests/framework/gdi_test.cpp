@@ -1,5 +1,5 @@
 // The resource holders release what they own, and only that: a detached handle survives its
-// holder, a pop-up belongs to its menu.
+// holder, a pop-up belongs to its menu. A scoped selection puts back what it replaced.
 #include "framework/gdi.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +26,8 @@ TEST(GdiHolders, FontAndBitmapAreDeletedWithTheirHolderUnlessDetached)
                                               ANTIALIASED_QUALITY, 0, "MS Shell Dlg"));
             CBitmap holderBitmap;
             ASSERT_TRUE(holderBitmap.CreateCompatibleBitmap(screen, 13, 13));
-            font = holderFont.m_hObject;
-            bitmap = holderBitmap.m_hObject;
+            font = holderFont.GetSafeHandle();
+            bitmap = holderBitmap.GetSafeHandle();
             if (c.detach)
             {
                 holderFont.Detach();
@@ -49,13 +49,13 @@ TEST(GdiHolders, NewHandleReleasesThePreviousOne)
 {
     CFont font;
     ASSERT_TRUE(font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "MS Shell Dlg"));
-    HGDIOBJ first = font.m_hObject;
+    HGDIOBJ first = font.GetSafeHandle();
     LOGFONTA logFont = {};
     ASSERT_GT(font.GetLogFont(&logFont), 0);
     logFont.lfUnderline = 1;
     ASSERT_TRUE(font.CreateFontIndirect(&logFont));
     EXPECT_EQ(0u, GetObjectType(first));
-    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(font.m_hObject));
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(font.GetSafeHandle()));
 }
 
 TEST(GdiHolders, MenuGoesWithItsPopups)
@@ -69,8 +69,8 @@ TEST(GdiHolders, MenuGoesWithItsPopups)
         ASSERT_NE(nullptr, popup);
         EXPECT_EQ(popup, menu.GetSubMenu(0));
         EXPECT_EQ(2, popup->GetMenuItemCount());
-        menuHandle = menu.m_hMenu;
-        popupHandle = popup->m_hMenu;
+        menuHandle = menu.GetSafeHandle();
+        popupHandle = popup->GetSafeHandle();
     }
     EXPECT_FALSE(IsMenu(menuHandle));
     EXPECT_FALSE(IsMenu(popupHandle));
@@ -83,7 +83,31 @@ TEST(GdiHolders, ImageListHoldsItsIcons)
     EXPECT_EQ(0, images.Add(LoadIcon(nullptr, IDI_APPLICATION)));
     EXPECT_EQ(1, images.GetImageCount());
     HIMAGELIST handle = images.Detach();
-    EXPECT_EQ(nullptr, images.m_hImageList);
+    EXPECT_EQ(nullptr, images.GetSafeHandle());
     EXPECT_TRUE(ImageList_Destroy(handle)) << "a detached list is the caller's to destroy";
 }
 } // namespace
+
+TEST(GdiHolders, ScopedSelectionPutsBackWhatWasSelected)
+{
+    HDC hDC = nullptr;
+    {
+        CMemoryDC dc(CreateCompatibleDC(nullptr));
+        hDC = dc;
+        ASSERT_NE(nullptr, hDC);
+        const HGDIOBJ original = GetCurrentObject(dc, OBJ_BITMAP);
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(dc, 4, 4));
+        {
+            CScopedSelection selection(dc, bitmap);
+            EXPECT_EQ(bitmap.GetSafeHandle(), GetCurrentObject(dc, OBJ_BITMAP));
+            {
+                CScopedSelection nothing(dc, nullptr);
+            }
+            EXPECT_EQ(bitmap.GetSafeHandle(), GetCurrentObject(dc, OBJ_BITMAP))
+                << "selecting nothing puts nothing back";
+        }
+        EXPECT_EQ(original, GetCurrentObject(dc, OBJ_BITMAP));
+    }
+    EXPECT_EQ(0u, GetObjectType(hDC)) << "the memory context goes with its holder";
+}

@@ -1,5 +1,6 @@
 // Reflection: a bound control gets its own notifications (WM_COMMAND codes, WM_NOTIFY,
 // WM_CTLCOLOR*, WM_DRAWITEM) before its parent, and what it leaves goes on to the parent.
+// Default() inside a reflected handler gives the default of that notification.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -216,5 +217,95 @@ TEST_F(ReflectionTest, OwnerDrawnButtonPaintsItself)
     dlg.m_ownerDraw.RedrawWindow();
     EXPECT_GT(dlg.m_ownerDraw.draws, 0);
     EXPECT_EQ(static_cast<UINT>(IDC_OWNER_DRAW), dlg.m_ownerDraw.drawnId);
+}
+
+// Handles its text "default first", and its change notification the same way.
+class CDefaultFirstEdit : public CEdit
+{
+  public:
+    int changes = 0;
+
+  protected:
+    LRESULT OnSetText(WPARAM, LPARAM) { return Default(); }
+    bool OnChange()
+    {
+        if (++changes < 5) // a replay of the text would notify again: stop after a few
+            Default();
+        return true;
+    }
+
+    const MessageMap* GetMessageMap() const override
+    {
+        static const MessageEntry entries[] = {
+            OnMessage<&CDefaultFirstEdit::OnSetText>(WM_SETTEXT),
+            OnCommandReflect<&CDefaultFirstEdit::OnChange>(EN_CHANGE),
+        };
+        static const MessageMap map(CEdit::GetMessageMap(), entries);
+        return &map;
+    }
+};
+
+// Takes the default colours and changes only the text colour.
+class CDefaultColourStatic : public CStatic
+{
+  public:
+    HBRUSH defaultBrush = nullptr;
+
+  protected:
+    HBRUSH CtlColor(HDC hDC, UINT)
+    {
+        defaultBrush = reinterpret_cast<HBRUSH>(Default());
+        SetTextColor(hDC, RGB(0, 0, 255));
+        return defaultBrush;
+    }
+
+    const MessageMap* GetMessageMap() const override
+    {
+        static const MessageEntry entries[] = {
+            OnCtlColorReflect<&CDefaultColourStatic::CtlColor>(),
+        };
+        static const MessageMap map(CStatic::GetMessageMap(), entries);
+        return &map;
+    }
+};
+
+class CDefaultFirstDlg : public CDialog
+{
+  public:
+    CDefaultFirstDlg() : CDialog(IDD_TEST_DIALOG) {}
+
+    CDefaultFirstEdit m_edit;
+    CDefaultColourStatic m_label;
+
+  protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Control(pDX, IDC_EDIT, m_edit);
+        DDX_Control(pDX, IDC_LABEL, m_label);
+    }
+};
+
+TEST(ReflectionDefault, RunsTheDefaultOfTheReflectedNotificationNotOfAnotherMessage)
+{
+    EnsureCommonControls();
+    CDefaultFirstDlg dlg;
+    ASSERT_TRUE(dlg.Create());
+
+    // The change arrives while the edit is inside its own WM_SETTEXT handler: replaying that
+    // message would set the text again and notify again.
+    dlg.m_edit.SetWindowText("changed");
+    EXPECT_EQ(1, dlg.m_edit.changes);
+
+    HDC hDC = GetDC(dlg.m_hWnd);
+    const LRESULT expected =
+        DefWindowProcA(dlg.m_label.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
+                       reinterpret_cast<LPARAM>(dlg.m_label.m_hWnd));
+    ASSERT_NE(0, expected);
+    const LRESULT brush = dlg.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
+                                          reinterpret_cast<LPARAM>(dlg.m_label.m_hWnd));
+    EXPECT_EQ(expected, reinterpret_cast<LRESULT>(dlg.m_label.defaultBrush));
+    EXPECT_EQ(expected, brush);
+    EXPECT_EQ(RGB(0, 0, 255), GetTextColor(hDC));
+    ReleaseDC(dlg.m_hWnd, hDC);
 }
 } // namespace
