@@ -58,6 +58,12 @@ int main(int argc, char** argv)
     large.imageBytes = 2000000;
     for (int i = 1; i <= 10; ++i)
         MakePdf(in + "\\Quarterly report " + std::to_string(i) + ".pdf", large);
+    // Names in four scripts: each is listed and protected under its own name.
+    for (const wchar_t* name : {L"\u0141\u00F3d\u017A \u2013 raport.pdf",
+                                L"\u65E5\u672C\u8A9E\u306E\u5831\u544A\u66F8.pdf",
+                                L"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC.pdf",
+                                L"\u041E\u0442\u0447\u0451\u0442.pdf"})
+        MakePdf(in + "\\" + Ansi(name), large);
     MakePdf(in + "\\Signed contract.pdf", PdfRecipe{1, 3, 0, true, "user", "owner"});
     WriteFileBytes(in + "\\Scanned letter.pdf", std::string(300, 'x'));
 
@@ -71,10 +77,21 @@ int main(int argc, char** argv)
     Settle(1500);
     Capture("main_window_first_start");
 
+    // A source in Japanese, as the command line or a drop would bring it.
+    const std::wstring japanese =
+        L"C:\\\u5831\u544A\u66F8\\\u65E5\u672C\u8A9E\u306E\u5831\u544A\u66F8.pdf";
+    ::SetWindowTextW(::GetDlgItem(window, IDC_SOURCE), japanese.c_str());
+    ::SetWindowTextW(::GetDlgItem(window, IDC_TARGET),
+                     (japanese.substr(0, japanese.size() - 4) + L"_protected.pdf").c_str());
+    Settle(500);
+    Capture("main_window_japanese_source");
+
     window.Command(IDC_MODE_FOLDER_LABEL, STN_CLICKED);
     window.SetDlgItemText(IDC_SOURCE, in.c_str());
     window.SetDlgItemText(IDC_TARGET, out.c_str());
-    window.SetDlgItemText(IDC_OPEN_PASSWORD, "open");
+    // The open password in Cyrillic: "Пароль-7".
+    ::SetWindowTextW(::GetDlgItem(window, IDC_OPEN_PASSWORD),
+                     L"\u041F\u0430\u0440\u043E\u043B\u044C-7");
     window.SetDlgItemText(IDC_PERMISSION_PASSWORD, "owner");
     Settle(500);
     window.Command(IDOK);
