@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/system_library.h"
+#include "base/text_conversion.h"
 #include "controls/control_texts.h"
 
 int CEnhancedListCtrl::s_nSortColumn = 0;
@@ -106,6 +107,18 @@ long long DigitsValue(const char* text)
     return value;
 }
 
+// Letter case aside, in any script: each character is compared in its small form, so ASCII
+// sorts as the C runtime's case-blind comparison does and "\u00C9" meets "\u00E9".
+int CompareIgnoringCase(const char* first, const char* second)
+{
+    std::wstring a = AnsiToWide(first), b = AnsiToWide(second);
+    if (!a.empty())
+        CharLowerBuffW(&a[0], static_cast<DWORD>(a.size()));
+    if (!b.empty())
+        CharLowerBuffW(&b[0], static_cast<DWORD>(b.size()));
+    return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+}
+
 int CompareSortTexts(char* first, char* second, int nSortType, bool bAscending)
 {
     if (!bAscending)
@@ -113,7 +126,7 @@ int CompareSortTexts(char* first, char* second, int nSortType, bool bAscending)
     switch (nSortType)
     {
     case LIST_SORT_TEXT:
-        return _stricmp(first, second);
+        return CompareIgnoringCase(first, second);
     case LIST_SORT_NUMBER:
         return Difference(LeadingInteger(first), LeadingInteger(second));
     case LIST_SORT_DIGITS:
@@ -483,9 +496,13 @@ bool CEnhancedListCtrl::OnToolTipTextA(NMHDR* pNMHDR, LRESULT*)
     if (m_strToolTip.empty())
         return false;
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
-    const size_t length = std::min(m_strToolTip.size(), sizeof info->szText - 1);
-    std::memcpy(info->szText, m_strToolTip.data(), length);
-    info->szText[length] = '\0';
+    // Whole characters only, as many as the buffer's bytes take.
+    std::string text = ClipText(m_strToolTip, sizeof info->szText - 1);
+    for (size_t chars = sizeof info->szText - 1;
+         text.size() > sizeof info->szText - 1 && chars > 0;)
+        text = ClipText(m_strToolTip, --chars);
+    std::memcpy(info->szText, text.data(), text.size());
+    info->szText[text.size()] = '\0';
     info->lpszText = info->szText;
     return true;
 }
@@ -495,11 +512,10 @@ bool CEnhancedListCtrl::OnToolTipTextW(NMHDR* pNMHDR, LRESULT*)
     if (m_strToolTip.empty())
         return false;
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
-    const int capacity = static_cast<int>(sizeof info->szText / sizeof info->szText[0]);
-    const int length = static_cast<int>(std::min<size_t>(m_strToolTip.size(), capacity - 1));
-    const int converted =
-        ::MultiByteToWideChar(CP_ACP, 0, m_strToolTip.data(), length, info->szText, capacity - 1);
-    info->szText[converted > 0 ? converted : 0] = L'\0';
+    const size_t capacity = sizeof info->szText / sizeof info->szText[0];
+    const std::wstring text = AnsiToWide(ClipText(m_strToolTip, capacity - 1));
+    text.copy(info->szText, capacity - 1);
+    info->szText[std::min(text.size(), capacity - 1)] = L'\0';
     info->lpszText = info->szText;
     return true;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/enhanced_list_ctrl.h"
+#include "tests/support/scratch.h"
 
 namespace
 {
@@ -56,6 +57,27 @@ TEST(CompareItemsTest, EachSortKindOrdersTwoCellsAndDescendingReverses)
         SCOPED_TRACE(std::string(c.first) + " vs " + c.second + ", kind " + std::to_string(c.kind));
         EXPECT_EQ(c.expected, Compare(c.first, c.second, c.kind, true));
         EXPECT_EQ(-c.expected, Compare(c.first, c.second, c.kind, false));
+    }
+}
+
+TEST(CompareItemsTest, TextsInAnyScriptCompareWithoutLetterCase)
+{
+    struct
+    {
+        std::wstring first, second;
+        int expected;
+    } cases[] = {
+        {L"\u00C9clair", L"\u00E9clair", 0},                 // Éclair, éclair
+        {L"\u0141\u00F3d\u017A", L"\u0142\u00D3D\u0179", 0}, // Łódź, łÓDŹ
+        {L"\u041E\u0442\u0447\u0451\u0442", L"\u043E\u0422\u0427\u0401\u0422", 0},
+        {L"\u03B1", L"\u0392", -1}, // α before Β
+        {L"a_b", L"AB", -1},        // ASCII as before: '_' < 'b'
+    };
+    for (const auto& c : cases)
+    {
+        const std::string first = Ansi(c.first), second = Ansi(c.second);
+        SCOPED_TRACE(first + " vs " + second);
+        EXPECT_EQ(c.expected, Compare(first.c_str(), second.c_str(), LIST_SORT_TEXT));
     }
 }
 

@@ -14,6 +14,7 @@
 #include "controls/enhanced_list_ctrl.h"
 #include "framework/dialog.h"
 #include "results_test_dlg.h"
+#include "tests/support/scratch.h"
 #include "tests/support/window_test_support.h"
 
 namespace
@@ -598,12 +599,20 @@ TEST_F(ResultsListTest, TooltipShowsTheListTextCutTo79)
         EXPECT_EQ(std::wstring(c.shown.begin(), c.shown.end()), std::wstring(wide.szText))
             << c.text;
     }
-    // Accented letters come through the ANSI code page.
-    list.SetToolTipText("Caf\xE9");
-    NMTTDISPINFOW wide = {};
-    wide.hdr = {nullptr, 0, static_cast<UINT>(TTN_GETDISPINFOW)};
-    list.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
-    EXPECT_EQ(std::wstring(L"Caf\u00E9"), std::wstring(wide.szText));
+    // Letters of any script come through whole: 79 characters wide, as many whole ones as 79
+    // bytes hold narrow.
+    for (const std::wstring& tip : {std::wstring(L"Caf\u00E9"), std::wstring(100, L'\u0416')})
+    {
+        list.SetToolTipText(Ansi(tip).c_str());
+        NMTTDISPINFOW wide = {};
+        wide.hdr = {nullptr, 0, static_cast<UINT>(TTN_GETDISPINFOW)};
+        list.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
+        EXPECT_EQ(tip.substr(0, 79), std::wstring(wide.szText));
+        NMTTDISPINFOA narrow = {};
+        narrow.hdr = {nullptr, 0, static_cast<UINT>(TTN_GETDISPINFOA)};
+        list.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&narrow));
+        EXPECT_EQ(Ansi(tip.substr(0, tip.size() > 79 ? 39 : 79)), std::string(narrow.szText));
+    }
     list.SetToolTipText(saved.c_str());
 }
 } // namespace
