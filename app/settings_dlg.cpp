@@ -5,6 +5,7 @@
 
 #include "framework/background_picture.h"
 #include "framework/message_box.h"
+#include "framework/window_text.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
 #include "settings/settings_texts.h"
@@ -149,9 +150,7 @@ void SettingsDlg::EnableSuffixField()
 
 std::string SettingsDlg::ReadSuffix() const
 {
-    std::vector<char> text(static_cast<size_t>(m_editSuffix.GetWindowTextLength()) + 1);
-    m_editSuffix.GetWindowText(text.data(), static_cast<int>(text.size()));
-    return text.data();
+    return GetWindowTextAnsi(m_editSuffix.m_hWnd, kSettingsTextMaxChars);
 }
 
 void SettingsDlg::MarkChanged()
