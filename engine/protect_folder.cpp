@@ -7,6 +7,7 @@
 #include "engine/message_box_texts.h"
 #include "engine/protect_file.h"
 #include "engine/result_row.h"
+#include "engine/run_workers.h"
 #include "engine/validate_request.h"
 
 namespace
@@ -67,7 +68,7 @@ std::string FolderTargetPath(const std::string& targetFolder, const std::string&
 }
 
 bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
-                   CProtectionView& view)
+                   CProtectionView& view, unsigned workers)
 {
     const std::string sourceFolder = WithoutTrailingBackslash(request.strSourceFile);
     const std::string targetFolder = WithoutTrailingBackslash(request.strTargetFile);
@@ -89,20 +90,30 @@ bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
         return false;
     }
 
+    // Files are protected side by side, but their rows and the progress follow the listing.
     const unsigned n = static_cast<unsigned>(names.size());
-    for (unsigned k = 1; k <= n; ++k)
-    {
-        const std::string& name = names[k - 1];
-        const std::string source = sourceFolder + "\\" + name;
-        const std::string target = FolderTargetPath(
-            targetFolder, name, request.bTargetSetSuffix != 0, request.strTargetSuffix);
-        std::string status;
-        ProtectFile(source, target, request.strPassword, request.strPermissionPassword,
-                    request.bPreventCopy != 0, request.bPreventModify != 0,
-                    request.bPreventPrint != 0, request.bEncryptionType, status);
-        AddResultRow(view, source, label, target, status);
-        view.SetProgress(static_cast<int>(20 + (80 * k) / n));
-    }
+    RunWorkers(
+        n, workers,
+        [&](size_t i)
+        {
+            const std::string& name = names[i];
+            const std::string source = sourceFolder + "\\" + name;
+            const std::string target = FolderTargetPath(
+                targetFolder, name, request.bTargetSetSuffix != 0, request.strTargetSuffix);
+            std::string status;
+            ProtectFile(source, target, request.strPassword, request.strPermissionPassword,
+                        request.bPreventCopy != 0, request.bPreventModify != 0,
+                        request.bPreventPrint != 0, request.bEncryptionType, status);
+            ResultRow row;
+            MakeResultRow(source, label, target, status, row);
+            return row;
+        },
+        [&](size_t i, const ResultRow& row)
+        {
+            view.AppendRow(row);
+            const unsigned k = static_cast<unsigned>(i) + 1;
+            view.SetProgress(static_cast<int>(20 + (80 * k) / n));
+        });
     return true;
 }
 
@@ -115,7 +126,7 @@ void RunProtection(const ProtectionRequest& request, CProtectionView& view)
 {
     const std::string label = RunEncryptionLabel(request);
     if (request.bFolderMode)
-        ProtectFolder(request, label, view);
+        ProtectFolder(request, label, view, DefaultWorkerCount());
     else
     {
         view.SetProgress(25);

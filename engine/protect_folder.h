@@ -9,9 +9,10 @@
 // Protects every PDF file directly inside the request's source folder into its target
 // folder, one result row per file, moving the progress from 10 to 100. Sub-folders are not
 // entered. When the folder cannot be searched or holds no PDF to protect, shows a warning
-// and returns false. A failed file does not end the run.
+// and returns false. A failed file does not end the run. Files are protected on `workers`
+// threads; rows and progress still arrive in listing order, on the calling thread.
 bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
-                   CProtectionView& view);
+                   CProtectionView& view, unsigned workers = 1);
 
 // The names (without folder) of the files ProtectFolder would protect, in the order the file
 // system reports them. False when the folder cannot be searched.
