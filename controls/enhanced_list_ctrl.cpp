@@ -278,6 +278,32 @@ void CEnhancedListCtrl::ReindexItems()
         SetItemData(i, static_cast<DWORD_PTR>(i));
 }
 
+int CEnhancedListCtrl::AppendRow(const ListRowAppend& row)
+{
+    if (row.nTexts < 1)
+        return -1;
+    const int nIndex = GetItemCount();
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = nIndex;
+    item.pszText = const_cast<char*>(row.texts[0]);
+    item.iImage = row.nImage;
+    item.lParam = nIndex;
+    const int nRow =
+        static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (nRow < 0)
+        return -1;
+    for (int nColumn = 1; nColumn < row.nTexts; ++nColumn)
+        SetItemText(nRow, nColumn, row.texts[nColumn]);
+    SetRowTextColor(nRow, row.clrText);
+    return nRow;
+}
+
+LRESULT CEnhancedListCtrl::OnAppendRow(WPARAM, LPARAM lParam)
+{
+    return AppendRow(*reinterpret_cast<const ListRowAppend*>(lParam));
+}
+
 int CALLBACK CEnhancedListCtrl::CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
     auto* list = reinterpret_cast<CEnhancedListCtrl*>(lParamSort);
@@ -432,6 +458,7 @@ const MessageMap* CEnhancedListCtrl::GetMessageMap() const
         OnNotify<&CEnhancedListCtrl::OnToolTipTextA>(TTN_GETDISPINFOA, 0),
         OnNotify<&CEnhancedListCtrl::OnToolTipTextW>(TTN_GETDISPINFOW, 0),
         OnMessage<&CEnhancedListCtrl::OnSetFocus>(WM_SETFOCUS),
+        OnMessage<&CEnhancedListCtrl::OnAppendRow>(kAppendRowMessage),
     };
     static const MessageMap map(CListCtrl::GetMessageMap(), entries);
     return &map;

@@ -40,9 +40,22 @@ bool IsThemedCommonControls();
 using ThemeProbe = bool (*)();
 ThemeProbe SetThemeProbe(ThemeProbe probe); // nullptr restores the real one
 
+// A whole row appended in one message (kAppendRowMessage, lParam a pointer to this), so a
+// thread that feeds the list waits for the list's thread once per row, not once per cell.
+struct ListRowAppend
+{
+    const char* const* texts; // the cells from column 0 on
+    int nTexts;
+    int nImage;
+    COLORREF clrText;
+};
+
 class CEnhancedListCtrl : public CListCtrl
 {
   public:
+    // Returns the new row's index, or -1.
+    static constexpr UINT kAppendRowMessage = WM_APP + 0x200;
+
     static constexpr int kMaxSortColumns = 50;
     static constexpr int kMaxFixedColumns = 10;
     static constexpr int kSortTextSize = 5000;
@@ -64,6 +77,8 @@ class CEnhancedListCtrl : public CListCtrl
     // Also called by the protection worker: it only sends messages to the list.
     void SetRowTextColor(int nRow, COLORREF color);
     void ReindexItems();
+    // Appends a row at the end with its position as item data, its cells and its text colour.
+    int AppendRow(const ListRowAppend& row);
 
     static int CALLBACK CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
@@ -92,6 +107,7 @@ class CEnhancedListCtrl : public CListCtrl
     bool OnToolTipTextA(NMHDR* pNMHDR, LRESULT* pResult);
     bool OnToolTipTextW(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAppendRow(WPARAM wParam, LPARAM lParam);
 
     const MessageMap* GetMessageMap() const override;
 
