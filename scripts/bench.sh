@@ -10,6 +10,25 @@ cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
+
+# The window's run against Debian's own qpdf command over the same set: the program makes
+# the set, the native loop is timed here (a process per file, as a script would do it), and
+# the program runs the window and the bare loop and prints all three side by side.
+window_run_bench() {
+  local set="$BUILD_DIR/bench-set"
+  command -v qpdf >/dev/null || { echo "bench: the qpdf command is missing (scripts/install-packages.sh)" >&2; return 1; }
+  rm -rf "$set" && mkdir -p "$set/native"
+  local winset="Z:${set//\//\\}"
+  wine "$1" --make "$winset"
+  local start end f
+  start=$(date +%s.%N)
+  for f in "$set"/in/*.pdf; do
+    qpdf --encrypt open owner 256 -- "$f" "$set/native/${f##*/}" >/dev/null 2>&1 || true
+  done
+  end=$(date +%s.%N)
+  wine "$1" "$winset" "$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }')"
+  rm -rf "$set"
+}
 wine_prefix_ready
 
 # The window benchmark shows the main window: an own display, never the user's screen.
@@ -20,7 +39,13 @@ read -r -t 20 display_no <&3 || { echo "bench: Xvfb did not start" >&2; exit 1; 
 export DISPLAY=":$display_no"
 
 wine_start_server
+# BENCH_ONLY=name runs that one benchmark.
 for b in "$BUILD_DIR"/bench/*.exe; do
+  [ -n "${BENCH_ONLY:-}" ] && [ "$(basename "$b" .exe)" != "$BENCH_ONLY" ] && continue
   echo "== $(basename "$b")"
-  wine "$b" "$@"
+  if [ "$(basename "$b")" = window_run_bench.exe ]; then
+    window_run_bench "$b"
+  else
+    wine "$b" "$@"
+  fi
 done
