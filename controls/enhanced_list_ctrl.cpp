@@ -19,6 +19,7 @@ char CEnhancedListCtrl::s_szSortText2[CEnhancedListCtrl::kSortTextSize];
 namespace
 {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr UINT_PTR kShowRowsTimer = 0x5EA;
 
 ThemeProbe g_themeProbe = nullptr;
 
@@ -282,6 +283,12 @@ int CEnhancedListCtrl::AppendRow(const ListRowAppend& row)
 {
     if (row.nTexts < 1)
         return -1;
+    if (!m_bRowsPending)
+    {
+        SendMessage(WM_SETREDRAW, FALSE);
+        m_bRowsPending = true;
+        ::SetTimer(m_hWnd, kShowRowsTimer, kShowRowsMs, nullptr);
+    }
     const int nIndex = GetItemCount();
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
@@ -297,6 +304,25 @@ int CEnhancedListCtrl::AppendRow(const ListRowAppend& row)
         SetItemText(nRow, nColumn, row.texts[nColumn]);
     SetRowTextColor(nRow, row.clrText);
     return nRow;
+}
+
+void CEnhancedListCtrl::ShowAppendedRows()
+{
+    if (!m_bRowsPending)
+        return;
+    ::KillTimer(m_hWnd, kShowRowsTimer);
+    m_bRowsPending = false;
+    SendMessage(WM_SETREDRAW, TRUE);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+bool CEnhancedListCtrl::OnTimer(WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if (wParam != kShowRowsTimer)
+        return false;
+    ShowAppendedRows();
+    result = 0;
+    return true;
 }
 
 LRESULT CEnhancedListCtrl::OnAppendRow(WPARAM, LPARAM lParam)
@@ -459,6 +485,7 @@ const MessageMap* CEnhancedListCtrl::GetMessageMap() const
         OnNotify<&CEnhancedListCtrl::OnToolTipTextW>(TTN_GETDISPINFOW, 0),
         OnMessage<&CEnhancedListCtrl::OnSetFocus>(WM_SETFOCUS),
         OnMessage<&CEnhancedListCtrl::OnAppendRow>(kAppendRowMessage),
+        OnMessage<&CEnhancedListCtrl::OnTimer>(WM_TIMER),
     };
     static const MessageMap map(CListCtrl::GetMessageMap(), entries);
     return &map;

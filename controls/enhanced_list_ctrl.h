@@ -78,7 +78,12 @@ class CEnhancedListCtrl : public CListCtrl
     void SetRowTextColor(int nRow, COLORREF color);
     void ReindexItems();
     // Appends a row at the end with its position as item data, its cells and its text colour.
+    // Rows that arrive in quick succession are shown together, a few times a second: drawing
+    // them one by one would lay out the header and the scroll bars again for every row.
     int AppendRow(const ListRowAppend& row);
+    // Shows the rows appended since the last time at once.
+    void ShowAppendedRows();
+    static constexpr UINT kShowRowsMs = 250;
 
     static int CALLBACK CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
@@ -92,6 +97,7 @@ class CEnhancedListCtrl : public CListCtrl
     UINT m_nAscendingBitmap;
     UINT m_nDescendingBitmap;
     std::string m_strToolTip;
+    bool m_bRowsPending = false; // drawing is held while appended rows wait to be shown
 
     // The sort that runs: one state for every list of this class. The direction is one flag
     // that every click on a sortable column toggles, whichever column it is.
@@ -108,6 +114,7 @@ class CEnhancedListCtrl : public CListCtrl
     bool OnToolTipTextW(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
     LRESULT OnAppendRow(WPARAM wParam, LPARAM lParam);
+    bool OnTimer(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     const MessageMap* GetMessageMap() const override;
 
