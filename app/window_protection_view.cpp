@@ -34,6 +34,7 @@ constexpr int kUnlockedControls[] = {
     IDC_PREVENT_MODIFY,
     IDC_PREVENT_PRINT,
 };
+constexpr int kLastProgress = 100;
 } // namespace
 
 CWindowProtectionView::CWindowProtectionView(CDunmereDlg& dlg) : m_dlg(dlg) {}
@@ -52,6 +53,9 @@ void CWindowProtectionView::SetProgress(int nPos)
         return;
     m_nProgress = nPos;
     ::SendMessageA(Control(IDC_PROGRESS), PBM_SETPOS, static_cast<WPARAM>(nPos), 0);
+    // Every row of the run is in: show the last ones now rather than at the next tick.
+    if (nPos == kLastProgress)
+        m_dlg.m_listResults.SendMessage(CEnhancedListCtrl::kShowRowsMessage);
 }
 
 void CWindowProtectionView::AppendRow(const ResultRow& row)

@@ -325,6 +325,12 @@ bool CEnhancedListCtrl::OnTimer(WPARAM wParam, LPARAM, LRESULT& result)
     return true;
 }
 
+LRESULT CEnhancedListCtrl::OnShowRows(WPARAM, LPARAM)
+{
+    ShowAppendedRows();
+    return 0;
+}
+
 LRESULT CEnhancedListCtrl::OnAppendRow(WPARAM, LPARAM lParam)
 {
     return AppendRow(*reinterpret_cast<const ListRowAppend*>(lParam));
@@ -486,6 +492,7 @@ const MessageMap* CEnhancedListCtrl::GetMessageMap() const
         OnMessage<&CEnhancedListCtrl::OnSetFocus>(WM_SETFOCUS),
         OnMessage<&CEnhancedListCtrl::OnAppendRow>(kAppendRowMessage),
         OnMessage<&CEnhancedListCtrl::OnTimer>(WM_TIMER),
+        OnMessage<&CEnhancedListCtrl::OnShowRows>(kShowRowsMessage),
     };
     static const MessageMap map(CListCtrl::GetMessageMap(), entries);
     return &map;

@@ -55,6 +55,8 @@ class CEnhancedListCtrl : public CListCtrl
   public:
     // Returns the new row's index, or -1.
     static constexpr UINT kAppendRowMessage = WM_APP + 0x200;
+    // Shows the appended rows that wait to be drawn (ShowAppendedRows), from any thread.
+    static constexpr UINT kShowRowsMessage = WM_APP + 0x201;
 
     static constexpr int kMaxSortColumns = 50;
     static constexpr int kMaxFixedColumns = 10;
@@ -115,6 +117,7 @@ class CEnhancedListCtrl : public CListCtrl
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
     LRESULT OnAppendRow(WPARAM wParam, LPARAM lParam);
     bool OnTimer(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT OnShowRows(WPARAM wParam, LPARAM lParam);
 
     const MessageMap* GetMessageMap() const override;
 

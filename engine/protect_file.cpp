@@ -137,6 +137,13 @@ std::wstring FolderOf(const std::wstring& path)
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
+bool SetDeleteOnClose(HANDLE handle, bool bDelete)
+{
+    FILE_DISPOSITION_INFO info = {};
+    info.DeleteFile = bDelete ? TRUE : FALSE;
+    return SetFileInformationByHandle(handle, FileDispositionInfo, &info, sizeof info) != 0;
+}
+
 // Creates the output: a fresh temporary in the target's folder, or the target itself when
 // the folder takes no such name. False when neither can be created.
 bool OpenOutput(const std::wstring& target, Output& output)
@@ -148,13 +155,17 @@ bool OpenOutput(const std::wstring& target, Output& output)
     for (int attempt = 0; attempt < 4 && handle == INVALID_HANDLE_VALUE; ++attempt)
     {
         output.temporary = stem + std::to_wstring(++s_nSerial) + L".tmp";
-        handle = CreateFileW(output.temporary.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        handle = CreateFileW(output.temporary.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0,
+                             nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
             GetLastError() != ERROR_ALREADY_EXISTS)
             break;
     }
-    if (handle == INVALID_HANDLE_VALUE)
+    if (handle != INVALID_HANDLE_VALUE)
+        // Until it is complete the system removes it when the handle closes, also when the
+        // process ends half-way; the last step before the rename keeps it.
+        SetDeleteOnClose(handle, true);
+    else
     {
         output.temporary.clear();
         handle = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
@@ -280,6 +291,11 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
             WriteEncrypted(pdf, source, ToUtf8Path(sourcePath), target, ToUtf8Path(targetPath),
                            userPassword, ownerPassword,
                            {bPreventCopy, bPreventModify, bPreventPrint}, method, output);
+            if (!output.temporary.empty() &&
+                !SetDeleteOnClose(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(output.file))),
+                                  false))
+                throw std::runtime_error("keeping " + ToUtf8Path(targetPath) + ": " +
+                                         std::to_string(GetLastError()));
             if (!closeOutput())
                 throw std::runtime_error("writing " + ToUtf8Path(targetPath) + ": " +
                                          std::strerror(errno));

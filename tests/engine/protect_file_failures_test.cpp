@@ -238,6 +238,8 @@ TEST(ProtectFileEnded, LeavesNoUnencryptedCopyInTheTemporaryFolder)
                               [](const std::string& n) { return n == "." || n == ".."; }),
                left.end());
     EXPECT_TRUE(left.empty()) << left.front();
+    // Nor half a file beside the target.
+    EXPECT_TRUE(FilesStartingWith(out, kTempFilePrefix).empty());
 }
 
 // The temporary folder plays no part any more; a missing one changes nothing, and
