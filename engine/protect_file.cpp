@@ -191,13 +191,51 @@ struct OutputUnavailable
 
 // Opens the source without a password and writes the encrypted output. The output is made
 // only once the library has accepted the source, so a refused source costs no file.
-void WriteEncrypted(QPDF& pdf, FILE* source, const std::string& sourceUtf8,
+// The open source. Files up to kReadWholeBytes are read in one go and parsed from memory: the
+// library's many small reads and seeks cost a system call each when it reads a file, and under
+// Wine each of those is slow. Larger files are read from the file, to keep memory bounded.
+struct Source
+{
+    static constexpr long long kReadWholeBytes = 64ll << 20;
+
+    FILE* file = nullptr;
+    bool bOwnedByDocument = false;
+    std::string bytes;
+
+    ~Source()
+    {
+        if (file && !bOwnedByDocument)
+            std::fclose(file);
+    }
+};
+
+void OpenDocument(QPDF& pdf, Source& source, const std::string& sourceUtf8)
+{
+    const long long size = _filelengthi64(_fileno(source.file));
+    if (size >= 0 && size <= Source::kReadWholeBytes)
+    {
+        source.bytes.resize(static_cast<size_t>(size));
+        if (size == 0 || std::fread(&source.bytes[0], 1, source.bytes.size(), source.file) ==
+                             source.bytes.size())
+        {
+            pdf.processMemoryFile(sourceUtf8.c_str(), source.bytes.data(), source.bytes.size(),
+                                  nullptr);
+            return;
+        }
+        source.bytes.clear();
+        std::rewind(source.file);
+    }
+    source.bOwnedByDocument = true;
+    pdf.processFile(sourceUtf8.c_str(), source.file, true, nullptr);
+}
+
+void WriteEncrypted(QPDF& pdf, Source& source, const std::string& sourceUtf8,
                     const std::wstring& target, const std::string& targetUtf8,
                     const std::string& userPassword, const std::string& ownerPassword,
                     const Restrictions& r, EncryptionType method, Output& output)
 {
     pdf.setSuppressWarnings(true);
-    pdf.processFile(sourceUtf8.c_str(), source, true, nullptr);
+    OpenDocument(pdf, source, sourceUtf8);
     if (pdf.isEncrypted())
         throw SourceAlreadyEncrypted();
 
@@ -268,15 +306,15 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
         }
         InstallSystemRandomProvider();
         DWORD openError = ERROR_SUCCESS;
-        FILE* source = OpenSource(sourcePath, openError);
-        if (!source)
+        Source source;
+        source.file = OpenSource(sourcePath, openError);
+        if (!source.file)
         {
             SetStatus(status, StatusForSourceOpenFailure(openError, sourcePath));
             return false;
         }
 
-        // The document holds the source open, unshared for writing, until it is destroyed:
-        // after the target has been replaced.
+        // The source stays open, unshared for writing, until the target has been replaced.
         QPDF pdf;
         const std::wstring target = Widen(targetPath);
         Output output;
