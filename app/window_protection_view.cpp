@@ -34,9 +34,7 @@ constexpr int kUnlockedControls[] = {
     IDC_PREVENT_MODIFY,
     IDC_PREVENT_PRINT,
 };
-
-// Columns 1 to 5 of a row, in the order they are set.
-constexpr int kFirstTextColumn = 1;
+constexpr int kLastProgress = 100;
 } // namespace
 
 CWindowProtectionView::CWindowProtectionView(CDunmereDlg& dlg) : m_dlg(dlg) {}
@@ -50,30 +48,27 @@ HWND CWindowProtectionView::Control(int nId) const
 
 void CWindowProtectionView::SetProgress(int nPos)
 {
+    // A folder run reports after every file; the bar only needs to hear of a new position.
+    if (nPos == m_nProgress)
+        return;
+    m_nProgress = nPos;
     ::SendMessageA(Control(IDC_PROGRESS), PBM_SETPOS, static_cast<WPARAM>(nPos), 0);
+    // Every row of the run is in: show the last ones now rather than at the next tick.
+    if (nPos == kLastProgress)
+        m_dlg.m_listResults.SendMessage(CEnhancedListCtrl::kShowRowsMessage);
 }
 
 void CWindowProtectionView::AppendRow(const ResultRow& row)
 {
-    CEnhancedListCtrl& list = m_dlg.m_listResults;
-    // At the end: nothing sorts the list while a run is under way.
-    const int nIndex = list.GetItemCount();
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = nIndex;
-    item.pszText = const_cast<char*>(row.strFileName.c_str());
-    item.iImage = 0;
-    item.lParam = nIndex;
-    const int nRow =
-        static_cast<int>(list.SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    if (nRow < 0)
-        return;
-    const std::string* texts[] = {&row.strPdfVersion, &row.strEncryption, &row.strTargetFile,
-                                  &row.strStatus, &row.strSourceFile};
-    int nColumn = kFirstTextColumn;
-    for (const std::string* text : texts)
-        list.SetItemText(nRow, nColumn++, text->c_str());
-    list.SetRowTextColor(nRow, row.clrText);
+    // One trip to the window's thread for the whole row; nothing sorts the list while a run
+    // is under way, so the end of the list is the row's place.
+    const char* texts[] = {row.strFileName.c_str(),   row.strPdfVersion.c_str(),
+                           row.strEncryption.c_str(), row.strTargetFile.c_str(),
+                           row.strStatus.c_str(),     row.strSourceFile.c_str()};
+    const ListRowAppend append = {texts, static_cast<int>(sizeof texts / sizeof texts[0]), 0,
+                                  row.clrText};
+    m_dlg.m_listResults.SendMessage(CEnhancedListCtrl::kAppendRowMessage, 0,
+                                    reinterpret_cast<LPARAM>(&append));
 }
 
 int CWindowProtectionView::ShowMessage(const std::string& text, unsigned style)

@@ -35,4 +35,5 @@ class CWindowProtectionView : public CProtectionView
     HWND Control(int nId) const;
 
     CDunmereDlg& m_dlg;
+    int m_nProgress = -1; // the position last sent to the bar
 };

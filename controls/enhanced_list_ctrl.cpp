@@ -21,6 +21,7 @@ char CEnhancedListCtrl::s_szSortText2[CEnhancedListCtrl::kSortTextSize];
 namespace
 {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr UINT_PTR kShowRowsTimer = 0x5EA;
 
 ThemeProbe g_themeProbe = nullptr;
 
@@ -324,6 +325,63 @@ void CEnhancedListCtrl::TakeSortTexts()
     }
 }
 
+int CEnhancedListCtrl::AppendRow(const ListRowAppend& row)
+{
+    if (row.nTexts < 1)
+        return -1;
+    if (!m_bRowsPending)
+    {
+        SendMessage(WM_SETREDRAW, FALSE);
+        m_bRowsPending = true;
+        ::SetTimer(m_hWnd, kShowRowsTimer, kShowRowsMs, nullptr);
+    }
+    const int nIndex = GetItemCount();
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = nIndex;
+    item.pszText = const_cast<char*>(row.texts[0]);
+    item.iImage = row.nImage;
+    item.lParam = nIndex;
+    const int nRow =
+        static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (nRow < 0)
+        return -1;
+    for (int nColumn = 1; nColumn < row.nTexts; ++nColumn)
+        SetItemText(nRow, nColumn, row.texts[nColumn]);
+    SetRowTextColor(nRow, row.clrText);
+    return nRow;
+}
+
+void CEnhancedListCtrl::ShowAppendedRows()
+{
+    if (!m_bRowsPending)
+        return;
+    ::KillTimer(m_hWnd, kShowRowsTimer);
+    m_bRowsPending = false;
+    SendMessage(WM_SETREDRAW, TRUE);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+bool CEnhancedListCtrl::OnTimer(WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if (wParam != kShowRowsTimer)
+        return false;
+    ShowAppendedRows();
+    result = 0;
+    return true;
+}
+
+LRESULT CEnhancedListCtrl::OnShowRows(WPARAM, LPARAM)
+{
+    ShowAppendedRows();
+    return 0;
+}
+
+LRESULT CEnhancedListCtrl::OnAppendRow(WPARAM, LPARAM lParam)
+{
+    return AppendRow(*reinterpret_cast<const ListRowAppend*>(lParam));
+}
+
 int CALLBACK CEnhancedListCtrl::CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
     const auto* list = reinterpret_cast<const CEnhancedListCtrl*>(lParamSort);
@@ -563,6 +621,9 @@ const MessageMap* CEnhancedListCtrl::GetMessageMap() const
         OnNotify<&CEnhancedListCtrl::OnToolTipTextW>(TTN_GETDISPINFOW, 0),
         OnMessage<&CEnhancedListCtrl::OnSetFocus>(WM_SETFOCUS),
         OnMessage<&CEnhancedListCtrl::OnDestroy>(WM_DESTROY),
+        OnMessage<&CEnhancedListCtrl::OnAppendRow>(kAppendRowMessage),
+        OnMessage<&CEnhancedListCtrl::OnTimer>(WM_TIMER),
+        OnMessage<&CEnhancedListCtrl::OnShowRows>(kShowRowsMessage),
     };
     static const MessageMap map(CListCtrl::GetMessageMap(), entries);
     return &map;

@@ -45,9 +45,24 @@ bool IsThemedCommonControls();
 using ThemeProbe = bool (*)();
 ThemeProbe SetThemeProbe(ThemeProbe probe); // nullptr restores the real one
 
+// A whole row appended in one message (kAppendRowMessage, lParam a pointer to this), so a
+// thread that feeds the list waits for the list's thread once per row, not once per cell.
+struct ListRowAppend
+{
+    const char* const* texts; // the cells from column 0 on
+    int nTexts;
+    int nImage;
+    COLORREF clrText;
+};
+
 class CEnhancedListCtrl : public CListCtrl
 {
   public:
+    // Returns the new row's index, or -1.
+    static constexpr UINT kAppendRowMessage = WM_APP + 0x200;
+    // Shows the appended rows that wait to be drawn (ShowAppendedRows), from any thread.
+    static constexpr UINT kShowRowsMessage = WM_APP + 0x201;
+
     static constexpr int kMaxSortColumns = 50;
     static constexpr int kMaxFixedColumns = 10;
     static constexpr int kSortTextSize = 5000;
@@ -69,6 +84,13 @@ class CEnhancedListCtrl : public CListCtrl
     // Also called by the protection worker: it only sends messages to the list.
     void SetRowTextColor(int nRow, COLORREF color);
     void ReindexItems();
+    // Appends a row at the end with its position as item data, its cells and its text colour.
+    // Rows that arrive in quick succession are shown together, a few times a second: drawing
+    // them one by one would lay out the header and the scroll bars again for every row.
+    int AppendRow(const ListRowAppend& row);
+    // Shows the rows appended since the last time at once.
+    void ShowAppendedRows();
+    static constexpr UINT kShowRowsMs = 250;
 
     // Compares two rows by their positions before the sort, from the texts the click took
     // of the sorted column: the list must not be asked for cells while it sorts.
@@ -84,6 +106,7 @@ class CEnhancedListCtrl : public CListCtrl
     UINT m_nAscendingBitmap;
     UINT m_nDescendingBitmap;
     std::string m_strToolTip;
+    bool m_bRowsPending = false; // drawing is held while appended rows wait to be shown
 
     // The sort that runs: one state for every list of this class. The direction is one flag
     // that every click on a sortable column toggles, whichever column it is.
@@ -103,6 +126,9 @@ class CEnhancedListCtrl : public CListCtrl
     bool OnToolTipTextW(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
     bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT OnAppendRow(WPARAM wParam, LPARAM lParam);
+    bool OnTimer(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT OnShowRows(WPARAM wParam, LPARAM lParam);
 
     const MessageMap* GetMessageMap() const override;
 

@@ -2,10 +2,16 @@
 
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <stdexcept>
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
@@ -33,30 +39,20 @@ struct SourceAlreadyEncrypted
 {
 };
 
-// The library's input and output, and what a failure text should show in their place.
-struct Route
+// Where the library writes: a temporary file beside the target that replaces it in one step
+// once it is complete, or, where that folder refuses the temporary name, the target itself.
+struct Output
 {
-    std::string inputAnsi, inputUtf8, outputAnsi, outputUtf8;
-    std::string inputShownAs, outputShownAs;
+    std::wstring temporary; // empty when the target is written directly
+    FILE* file = nullptr;
+    bool bMade = false;
 };
 
-std::string TempFolder()
+std::wstring Widen(const std::string& ansi)
 {
-    char buf[5000];
-    DWORD n = GetTempPathA(sizeof buf, buf);
-    return n == 0 || n >= sizeof buf ? std::string() : std::string(buf, n);
-}
-
-// The process id keeps two running copies of the tool apart; the tick count keeps
-// successive calls apart, and the counter calls that run at once on several threads.
-void MakeTempNames(std::string& workCopy, std::string& protectedCopy)
-{
-    static std::atomic<unsigned> calls{0};
-    std::string stem = TempFolder() + kTempFilePrefix + "_" +
-                       std::to_string(GetCurrentProcessId()) + "_" +
-                       std::to_string(GetTickCount64()) + "_" + std::to_string(++calls);
-    workCopy = stem + ".pdf";
-    protectedCopy = stem + "_protected.pdf";
+    std::wstring wide;
+    MultiByteToWide(ansi, 0, wide);
+    return wide;
 }
 
 std::string ToUtf8Path(const std::string& ansi)
@@ -65,42 +61,187 @@ std::string ToUtf8Path(const std::string& ansi)
     return AnsiToUtf8(ansi, utf8) ? utf8 : ansi;
 }
 
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
-{
-    if (from.empty() || from == to)
-        return;
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
 void SetStatus(std::string& status, const std::string& text)
 {
     status = ClipText(text, kStatusMaxChars);
 }
 
-// Opens the output as the library itself would (failures read the same), with a larger
-// buffer: the default one turns a big file into many thousands of small writes.
-FILE* OpenOutput(const std::string& utf8Path)
+// A stdio stream over a handle; the stream owns the handle from then on.
+FILE* StreamOf(HANDLE handle, int flags, const char* mode)
 {
-    FILE* file = QUtil::safe_fopen(utf8Path.c_str(), "wb+");
-    std::setvbuf(file, nullptr, _IOFBF, 1 << 20);
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags | _O_BINARY);
+    if (fd == -1)
+    {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    FILE* file = _fdopen(fd, mode);
+    if (!file)
+        _close(fd);
     return file;
 }
 
-// Opens the input without a password and writes the encrypted output. The writer truncates
-// its output when it is constructed, so everything that can refuse the source happens first.
-void WriteEncrypted(const Route& route, const std::string& userPassword,
-                    const std::string& ownerPassword, const Restrictions& r, EncryptionType method,
-                    bool& bOutputOpened)
+// Why the source could not be opened, in the words the user gets for it.
+std::string StatusForSourceOpenFailure(DWORD error, const std::string& sourcePath)
 {
-    QPDF pdf;
+    switch (error)
+    {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return kStatusSourceInUse;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_INVALID_DRIVE:
+        return kStatusSourceMissing;
+    case ERROR_ACCESS_DENIED:
+        // What the library says of a file it may not open.
+        return kStatusTargetFailed;
+    default:
+        break;
+    }
+    char text[1000] = "";
+    if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                        0, text, sizeof text, nullptr))
+        std::snprintf(text, sizeof text, "system error %lu", error);
+    std::string message = text;
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    char buf[5000];
+    std::snprintf(buf, sizeof buf, kStatusLibraryFailure,
+                  ("open " + sourcePath + ": " + message).c_str());
+    return buf;
+}
+
+// Opens the source so that nobody can write to it while the library reads it; a file that
+// another program has open for writing is refused.
+FILE* OpenSource(const std::string& sourcePath, DWORD& error)
+{
+    HANDLE handle = CreateFileW(Widen(sourcePath).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+    {
+        error = GetLastError();
+        return nullptr;
+    }
+    FILE* file = StreamOf(handle, _O_RDONLY, "rb");
+    error = file ? ERROR_SUCCESS : ERROR_NOT_ENOUGH_MEMORY;
+    return file;
+}
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+bool SetDeleteOnClose(HANDLE handle, bool bDelete)
+{
+    FILE_DISPOSITION_INFO info = {};
+    info.DeleteFile = bDelete ? TRUE : FALSE;
+    return SetFileInformationByHandle(handle, FileDispositionInfo, &info, sizeof info) != 0;
+}
+
+// Creates the output: a fresh temporary in the target's folder, or the target itself when
+// the folder takes no such name. False when neither can be created.
+bool OpenOutput(const std::wstring& target, Output& output)
+{
+    static std::atomic<unsigned> s_nSerial{0};
+    const std::wstring stem = FolderOf(target) + Widen(kTempFilePrefix) + L"_" +
+                              std::to_wstring(GetCurrentProcessId()) + L"_";
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 4 && handle == INVALID_HANDLE_VALUE; ++attempt)
+    {
+        output.temporary = stem + std::to_wstring(++s_nSerial) + L".tmp";
+        handle = CreateFileW(output.temporary.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0,
+                             nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
+            GetLastError() != ERROR_ALREADY_EXISTS)
+            break;
+    }
+    if (handle != INVALID_HANDLE_VALUE)
+        // Until it is complete the system removes it when the handle closes, also when the
+        // process ends half-way; the last step before the rename keeps it.
+        SetDeleteOnClose(handle, true);
+    else
+    {
+        output.temporary.clear();
+        handle = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE)
+            return false;
+    }
+    output.file = StreamOf(handle, _O_RDWR, "wb+");
+    if (!output.file)
+    {
+        DeleteFileW(output.temporary.empty() ? target.c_str() : output.temporary.c_str());
+        return false;
+    }
+    output.bMade = true;
+    // The default buffer turns a big file into many thousands of small writes.
+    std::setvbuf(output.file, nullptr, _IOFBF, 1 << 20);
+    return true;
+}
+
+struct OutputUnavailable
+{
+};
+
+// Opens the source without a password and writes the encrypted output. The output is made
+// only once the library has accepted the source, so a refused source costs no file.
+// The open source. Files up to kReadWholeBytes are read in one go and parsed from memory: the
+// library's many small reads and seeks cost a system call each when it reads a file, and under
+// Wine each of those is slow. Larger files are read from the file, to keep memory bounded.
+struct Source
+{
+    static constexpr long long kReadWholeBytes = 64ll << 20;
+
+    FILE* file = nullptr;
+    bool bOwnedByDocument = false;
+    std::string bytes;
+
+    ~Source()
+    {
+        if (file && !bOwnedByDocument)
+            std::fclose(file);
+    }
+};
+
+void OpenDocument(QPDF& pdf, Source& source, const std::string& sourceUtf8)
+{
+    const long long size = _filelengthi64(_fileno(source.file));
+    if (size >= 0 && size <= Source::kReadWholeBytes)
+    {
+        source.bytes.resize(static_cast<size_t>(size));
+        if (size == 0 || std::fread(&source.bytes[0], 1, source.bytes.size(), source.file) ==
+                             source.bytes.size())
+        {
+            pdf.processMemoryFile(sourceUtf8.c_str(), source.bytes.data(), source.bytes.size(),
+                                  nullptr);
+            return;
+        }
+        source.bytes.clear();
+        std::rewind(source.file);
+    }
+    source.bOwnedByDocument = true;
+    pdf.processFile(sourceUtf8.c_str(), source.file, true, nullptr);
+}
+
+void WriteEncrypted(QPDF& pdf, Source& source, const std::string& sourceUtf8,
+                    const std::wstring& target, const std::string& targetUtf8,
+                    const std::string& userPassword, const std::string& ownerPassword,
+                    const Restrictions& r, EncryptionType method, Output& output)
+{
     pdf.setSuppressWarnings(true);
-    pdf.processFile(route.inputUtf8.c_str(), nullptr);
+    OpenDocument(pdf, source, sourceUtf8);
     if (pdf.isEncrypted())
         throw SourceAlreadyEncrypted();
 
-    QPDFWriter writer(pdf, route.outputUtf8.c_str(), OpenOutput(route.outputUtf8), true);
-    bOutputOpened = true;
+    if (!OpenOutput(target, output))
+        throw OutputUnavailable();
+    QPDFWriter writer(pdf, targetUtf8.c_str(), output.file, false);
     const bool allowCopy = !r.bPreventCopy;
     const bool allowModify = !r.bPreventModify;
     const qpdf_r3_print_e print = r.bPreventPrint ? qpdf_r3p_none : qpdf_r3p_full;
@@ -118,9 +259,8 @@ void WriteEncrypted(const Route& route, const std::string& userPassword,
     writer.write();
 }
 
-// Turns a library failure into the status the user sees. The failure text names the files
-// the library was given; show the user's own paths instead of our temporaries.
-std::string StatusForLibraryFailure(const std::string& what, const Route& route)
+// Turns a library failure into the status the user sees.
+std::string StatusForLibraryFailure(const std::string& what)
 {
     std::string lowered = what;
     std::transform(lowered.begin(), lowered.end(), lowered.begin(),
@@ -132,12 +272,19 @@ std::string StatusForLibraryFailure(const std::string& what, const Route& route)
     if (lowered.find(": no such file") != std::string::npos)
         return kStatusSourceMissing;
 
-    std::string shown = what;
-    ReplaceAll(shown, route.inputUtf8, ToUtf8Path(route.inputShownAs));
-    ReplaceAll(shown, route.outputUtf8, ToUtf8Path(route.outputShownAs));
-    char buf[5000];
-    std::snprintf(buf, sizeof buf, kStatusLibraryFailure, Utf8ToAnsi(shown).c_str());
-    return buf;
+    const std::string shown = Utf8ToAnsi(what);
+    const int length = std::snprintf(nullptr, 0, kStatusLibraryFailure, shown.c_str());
+    std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
+    std::snprintf(&text[0], text.size(), kStatusLibraryFailure, shown.c_str());
+    text.resize(text.size() - 1);
+    return text;
+}
+
+// A target that cannot be written, or replaced, because it is the source itself: the source
+// is held open without sharing, so neither the replacement nor a direct write gets through.
+std::string StatusForTargetFailure(const std::string& sourcePath, const std::string& targetPath)
+{
+    return IsSamePath(sourcePath, targetPath) ? kStatusSameAsSource : kStatusTargetFailed;
 }
 } // namespace
 
@@ -159,48 +306,46 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
             SetStatus(status, kStatusPasswordNotStorable);
             return false;
         }
-        // The writer empties its output first: a target that is the source would lose it.
-        if (IsSamePath(sourcePath, targetPath))
+        InstallSystemRandomProvider();
+        DWORD openError = ERROR_SUCCESS;
+        Source source;
+        source.file = OpenSource(sourcePath, openError);
+        if (!source.file)
         {
-            SetStatus(status, kStatusSameAsSource);
+            SetStatus(status, StatusForSourceOpenFailure(openError, sourcePath));
             return false;
         }
 
-        InstallSystemRandomProvider();
-        std::string workCopy, protectedCopy;
-        MakeTempNames(workCopy, protectedCopy);
-        const bool bTempsInUse = CopyFileA(sourcePath.c_str(), workCopy.c_str(), FALSE) != 0;
-
-        Route route;
-        route.inputShownAs = sourcePath;
-        route.outputShownAs = targetPath;
-        route.inputAnsi = bTempsInUse ? workCopy : sourcePath;
-        route.outputAnsi = bTempsInUse ? protectedCopy : targetPath;
-        route.inputUtf8 = ToUtf8Path(route.inputAnsi);
-        route.outputUtf8 = ToUtf8Path(route.outputAnsi);
-
-        auto removeTemps = [&]
+        // The source stays open, unshared for writing, until the target has been replaced.
+        QPDF pdf;
+        const std::wstring target = Widen(targetPath);
+        Output output;
+        auto closeOutput = [&]
         {
-            if (bTempsInUse)
-            {
-                DeleteFileA(workCopy.c_str());
-                DeleteFileA(protectedCopy.c_str());
-            }
+            const bool bClosed = output.file && std::fclose(output.file) == 0;
+            output.file = nullptr;
+            return bClosed;
         };
-
-        bool bOutputOpened = false;
         try
         {
-            WriteEncrypted(route, userPassword, ownerPassword,
-                           {bPreventCopy, bPreventModify, bPreventPrint}, method, bOutputOpened);
+            WriteEncrypted(pdf, source, ToUtf8Path(sourcePath), target, ToUtf8Path(targetPath),
+                           userPassword, ownerPassword,
+                           {bPreventCopy, bPreventModify, bPreventPrint}, method, output);
+            if (!output.temporary.empty() &&
+                !SetDeleteOnClose(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(output.file))),
+                                  false))
+                throw std::runtime_error("keeping " + ToUtf8Path(targetPath) + ": " +
+                                         std::to_string(GetLastError()));
+            if (!closeOutput())
+                throw std::runtime_error("writing " + ToUtf8Path(targetPath) + ": " +
+                                         std::strerror(errno));
         }
         catch (...)
         {
-            // Without temporaries the library wrote straight to the target: a half-written
-            // file there is no protected PDF.
-            if (!bTempsInUse && bOutputOpened)
-                DeleteFileA(targetPath.c_str());
-            removeTemps();
+            // Neither a half-written temporary nor a half-written target is a protected PDF.
+            closeOutput();
+            if (output.bMade)
+                DeleteFileW(output.temporary.empty() ? target.c_str() : output.temporary.c_str());
             try
             {
                 throw;
@@ -209,24 +354,30 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
             {
                 SetStatus(status, kStatusAlreadyProtected);
             }
+            catch (const OutputUnavailable&)
+            {
+                SetStatus(status, StatusForTargetFailure(sourcePath, targetPath));
+            }
             catch (const std::exception& e)
             {
-                SetStatus(status, StatusForLibraryFailure(e.what(), route));
+                SetStatus(status, StatusForLibraryFailure(e.what()));
             }
             return false;
         }
 
+        // One step: a crash leaves the old target or the new one, never half a file.
+        if (!output.temporary.empty() &&
+            !MoveFileExW(output.temporary.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        {
+            DeleteFileW(output.temporary.c_str());
+            SetStatus(status, StatusForTargetFailure(sourcePath, targetPath));
+            return false;
+        }
         SetStatus(status, bPreventCopy || bPreventModify || bPreventPrint
                               ? kStatusProtectedRestricted
                               : kStatusProtected);
-        bool bOk = true;
-        if (bTempsInUse && !CopyFileA(protectedCopy.c_str(), targetPath.c_str(), FALSE))
-        {
-            SetStatus(status, kStatusTargetFailed);
-            bOk = false;
-        }
-        removeTemps();
-        return bOk;
+        return true;
     }
     catch (const std::exception& e)
     {

@@ -11,6 +11,7 @@
 #include "engine/path_compare.h"
 #include "engine/protect_file.h"
 #include "engine/result_row.h"
+#include "engine/run_workers.h"
 #include "engine/status_texts.h"
 #include "engine/validate_request.h"
 
@@ -99,7 +100,7 @@ std::vector<PlannedFile> PlanFolderRun(const std::string& sourceFolder,
 }
 
 bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
-                   CProtectionView& view)
+                   CProtectionView& view, unsigned workers)
 {
     const std::string sourceFolder = WithoutTrailingBackslash(request.strSourceFile);
     const std::string targetFolder = WithoutTrailingBackslash(request.strTargetFile);
@@ -124,19 +125,29 @@ bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
     const std::vector<PlannedFile> plan =
         PlanFolderRun(sourceFolder, targetFolder, entries, request.bTargetSetSuffix != 0,
                       request.strTargetSuffix);
+    // Files are protected side by side, but their rows and the progress follow the listing.
     const unsigned n = static_cast<unsigned>(plan.size());
-    for (unsigned k = 1; k <= n; ++k)
-    {
-        const PlannedFile& file = plan[k - 1];
-        std::string status = file.status;
-        if (status.empty())
-            ProtectFile(file.source, file.target, request.strPassword,
-                        request.strPermissionPassword, request.bPreventCopy != 0,
-                        request.bPreventModify != 0, request.bPreventPrint != 0,
-                        request.bEncryptionType, status);
-        AddResultRow(view, file.source, label, file.target, status);
-        view.SetProgress(static_cast<int>(20 + (80 * k) / n));
-    }
+    RunWorkers(
+        n, workers,
+        [&](size_t i)
+        {
+            const PlannedFile& file = plan[i];
+            std::string status = file.status;
+            if (status.empty())
+                ProtectFile(file.source, file.target, request.strPassword,
+                            request.strPermissionPassword, request.bPreventCopy != 0,
+                            request.bPreventModify != 0, request.bPreventPrint != 0,
+                            request.bEncryptionType, status);
+            ResultRow row;
+            MakeResultRow(file.source, label, file.target, status, row);
+            return row;
+        },
+        [&](size_t i, const ResultRow& row)
+        {
+            view.AppendRow(row);
+            const unsigned k = static_cast<unsigned>(i) + 1;
+            view.SetProgress(static_cast<int>(20 + (80 * k) / n));
+        });
     return true;
 }
 
@@ -149,7 +160,7 @@ void RunProtection(const ProtectionRequest& request, CProtectionView& view)
 {
     const std::string label = RunEncryptionLabel(request);
     if (request.bFolderMode)
-        ProtectFolder(request, label, view);
+        ProtectFolder(request, label, view, DefaultWorkerCount());
     else
     {
         view.SetProgress(25);

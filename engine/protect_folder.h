@@ -9,9 +9,10 @@
 // Protects every PDF file directly inside the request's source folder into its target
 // folder, one result row per file, moving the progress from 10 to 100. Sub-folders are not
 // entered. When the folder cannot be searched or holds no PDF to protect, shows a warning
-// and returns false. A failed file does not end the run.
+// and returns false. A failed file does not end the run. Files are protected on `workers`
+// threads; rows and progress still arrive in listing order, on the calling thread.
 bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
-                   CProtectionView& view);
+                   CProtectionView& view, unsigned workers = 1);
 
 // A file a folder run found: its name (without folder) in the process's ANSI code page, and
 // whether that code page holds the name at all. A name it cannot hold carries '?' in place

@@ -41,12 +41,12 @@ bool DetectPdfVersion(const std::string& path, std::string& version)
     return true;
 }
 
-void AddResultRow(CProtectionView& view, const std::string& sourcePath, const std::string& label,
-                  const std::string& targetPath, const std::string& status)
+bool MakeResultRow(const std::string& sourcePath, const std::string& label,
+                   const std::string& targetPath, const std::string& status, ResultRow& row)
 {
+    row = ResultRow();
     if (sourcePath.empty())
-        return;
-    ResultRow row;
+        return false;
     DetectPdfVersion(sourcePath, row.strPdfVersion);
     row.strFileName = FileNameOfPath(sourcePath);
     row.strEncryption = label;
@@ -56,5 +56,13 @@ void AddResultRow(CProtectionView& view, const std::string& sourcePath, const st
     row.clrText = bFailed ? kRowTextFailed : kRowTextNormal;
     // A failed file has no target to open.
     row.strTargetFile = bFailed ? std::string() : targetPath;
-    view.AppendRow(row);
+    return true;
+}
+
+void AddResultRow(CProtectionView& view, const std::string& sourcePath, const std::string& label,
+                  const std::string& targetPath, const std::string& status)
+{
+    ResultRow row;
+    if (MakeResultRow(sourcePath, label, targetPath, status, row))
+        view.AppendRow(row);
 }

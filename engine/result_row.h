@@ -10,6 +10,11 @@
 void AddResultRow(CProtectionView& view, const std::string& sourcePath, const std::string& label,
                   const std::string& targetPath, const std::string& status);
 
+// The row AddResultRow appends, built without the view, so any thread may build it. False
+// for an empty source path.
+bool MakeResultRow(const std::string& sourcePath, const std::string& label,
+                   const std::string& targetPath, const std::string& status, ResultRow& row);
+
 // Reads the version from the file's header: "PDF v" and the three characters after "%PDF-"
 // (any letter case). False, with an empty text, when the file cannot be read, holds fewer
 // than 50 bytes or has no such header.

@@ -13,6 +13,8 @@ constexpr const char* kStatusTargetFailed =
     "application and check folder write permissions.";
 constexpr const char* kStatusSourceMissing =
     "Error: Source PDF file is not found. Please check file or folder path.";
+constexpr const char* kStatusSourceInUse =
+    "Error: Source PDF file is in use by another application. Please close it and try again.";
 constexpr const char* kStatusLibraryFailure = "Error: %s";
 constexpr const char* kStatusSameAsSource =
     "Error: Target file is the Source file. Please choose another Target file.";

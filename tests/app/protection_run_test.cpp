@@ -13,6 +13,7 @@
 #include "app/app_texts.h"
 #include "base/text_conversion.h"
 #include "engine/message_box_texts.h"
+#include "engine/protect_folder.h"
 #include "engine/status_texts.h"
 #include "engine/validate_request.h"
 #include "main_window_test_support.h"
@@ -191,9 +192,17 @@ TEST_F(ProtectionRun, FolderRunAddsARowPerFileRedForAFailureAndIgnoresHeaderClic
     const std::string in = *s_scratch / "in", out = *s_scratch / "out";
     CreateDirectoryA(in.c_str(), nullptr);
     CreateDirectoryA(out.c_str(), nullptr);
-    for (const char* name : {"c.pdf", "a.pdf", "b.pdf"})
+    // One file far bigger than the others: with several workers it is done last, and its
+    // row must still come in its listed place.
+    MakePdf(in + "\\c.pdf", PdfRecipe{4, 5, 3u << 20, false, "", ""});
+    for (const char* name : {"a.pdf", "b.pdf"})
         MakePdf(in + "\\" + name);
     WriteFileBytes(in + "\\broken.pdf", std::string(200, 'x'));
+    std::vector<FolderEntry> entries;
+    ASSERT_TRUE(ListFolderPdfs(in, true, "_protected", entries));
+    std::vector<std::string> listed;
+    for (const FolderEntry& entry : entries)
+        listed.push_back(entry.name);
     Fill(true, in, out);
 
     std::vector<std::string> namesBefore, namesAfterClick;
@@ -233,6 +242,7 @@ TEST_F(ProtectionRun, FolderRunAddsARowPerFileRedForAFailureAndIgnoresHeaderClic
 
     ExpectIdleLook(true);
     ASSERT_EQ(4, Rows());
+    EXPECT_EQ(listed, names());
     for (int row = 0; row < Rows(); ++row)
     {
         const std::string name = Cell(row, 0);

@@ -238,6 +238,71 @@ TEST_F(FolderRun, SameFolderWithSuffixDoesNotPickUpItsOwnTargets)
     ExpectSourcesUntouched();
 }
 
+// Several workers finish files out of turn; the rows, statuses and progress must still be
+// exactly those of one worker, in the order the folder was listed.
+TEST_F(FolderRun, SeveralWorkersGiveTheRowsAndProgressOfOne)
+{
+    for (int i = 0; i < 12; ++i)
+    {
+        const std::string name = "f" + std::to_string(i) + ".pdf";
+        if (i % 4 == 1)
+            AddFile(name, "%PDF-1.4\n1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
+        else if (i % 4 == 2)
+            MakePdf(In() + "\\" + name, PdfRecipe{1, 3, 0, true, i % 8 ? "theirs" : "", "owner"});
+        else
+            // Files of very different sizes, so that later ones are done first.
+            MakePdf(In() + "\\" + name, PdfRecipe{1 + i, 5, i % 3 ? 0u : 600000u, false, "", ""});
+    }
+    std::vector<FolderEntry> listed;
+    ASSERT_TRUE(ListFolderPdfs(In(), false, "", listed));
+
+    auto runWith = [&](unsigned workers, CMemoryProtectionView& view)
+    {
+        EXPECT_TRUE(ProtectFolder(m_request, "AES-256", view, workers));
+        std::vector<std::string> lines;
+        for (const ResultRow& row : view.m_rows)
+            lines.push_back(row.strFileName + "|" + row.strPdfVersion + "|" + row.strTargetFile +
+                            "|" + row.strStatus + "|" + std::to_string(row.clrText));
+        return lines;
+    };
+    CMemoryProtectionView one, several;
+    const std::vector<std::string> oneRows = runWith(1, one);
+    const std::vector<std::string> severalRows = runWith(4, several);
+
+    EXPECT_EQ(oneRows, severalRows);
+    EXPECT_EQ(one.m_events, several.m_events);
+    ASSERT_EQ(several.m_rows.size(), listed.size());
+    for (size_t i = 0; i < listed.size(); ++i)
+        EXPECT_EQ(several.m_rows[i].strFileName, listed[i].name);
+    int failed = 0;
+    for (const ResultRow& row : several.m_rows)
+        failed += row.clrText == kRowTextFailed;
+    EXPECT_EQ(failed, 6);
+    EXPECT_TRUE(ReadEncryption(Out() + "\\f0.pdf", "open").bUserMatched);
+    ExpectSourcesUntouched();
+}
+
+TEST_F(FolderRun, SourceBeingWrittenGetsItsRedRowAndTheOthersGoOn)
+{
+    AddPdf("a.pdf");
+    AddPdf("b.pdf");
+    AddPdf("c.pdf");
+    HANDLE writer =
+        CreateFileA((In() + "\\b.pdf").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    const bool bRan = ProtectFolder(m_request, "AES-256", m_view, 2);
+    CloseHandle(writer);
+    EXPECT_TRUE(bRan);
+    ASSERT_EQ(m_view.m_rows.size(), 3u);
+    for (const ResultRow& row : m_view.m_rows)
+    {
+        const bool bInUse = row.strFileName == "b.pdf";
+        EXPECT_EQ(row.strStatus, bInUse ? kStatusSourceInUse : kStatusProtected);
+        EXPECT_EQ(row.clrText, bInUse ? kRowTextFailed : kRowTextNormal);
+    }
+}
+
 struct MessageCase
 {
     const char* name;

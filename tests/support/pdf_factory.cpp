@@ -104,6 +104,20 @@ size_t MakePdf(const std::string& path, const PdfRecipe& recipe)
         page.replaceKey("/Contents",
                         QPDFObjectHandle::newStream(
                             &pdf, PageContent(i, recipe.textLinesPerPage, withPicture)));
+        if (i == 0 && recipe.smallObjects > 0)
+        {
+            QPDFObjectHandle annots = QPDFObjectHandle::newArray();
+            for (int a = 0; a < recipe.smallObjects; ++a)
+            {
+                char text[200];
+                std::snprintf(text, sizeof text,
+                              "<< /Type /Annot /Subtype /Link /Rect [%d %d %d %d] /Border [0 0 "
+                              "0] /A << /S /URI /URI (https://example.org/%d) >> >>",
+                              a % 500, a % 700, a % 500 + 10, a % 700 + 10, a);
+                annots.appendItem(pdf.makeIndirectObject(QPDFObjectHandle::parse(text)));
+            }
+            page.replaceKey("/Annots", annots);
+        }
         pages.addPage(page, false);
     }
 

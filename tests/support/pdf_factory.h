@@ -14,6 +14,8 @@ struct PdfRecipe
     bool bEncrypt = false;
     std::string userPassword;
     std::string ownerPassword;
+    // Small indirect objects (link annotations on the first page), as forms and indexes have.
+    int smallObjects = 0;
 };
 
 // Writes the PDF to an ANSI path. Returns its size in bytes.
