@@ -53,9 +53,9 @@ const OptionSpec kOptions[] = {
 
 const OptionSpec* FindOption(const std::wstring& name)
 {
-    for (const OptionSpec& spec : kOptions)
-        if ((spec.shortName && name == spec.shortName) || name == spec.longName)
-            return &spec;
+    for (const OptionSpec& known : kOptions)
+        if ((known.shortName && name == known.shortName) || name == known.longName)
+            return &known;
     return nullptr;
 }
 
@@ -126,15 +126,15 @@ ParseOutcome ParseArguments(const std::vector<std::wstring>& args, CliOptions& o
             bInlineValue = true;
         }
         const std::string nameUtf8 = WideToUtf8(name);
-        const OptionSpec* spec = FindOption(name);
-        if (!spec)
+        const OptionSpec* known = FindOption(name);
+        if (!known)
         {
             error = "unknown option " + nameUtf8;
             return ParseOutcome::Error;
         }
 
         std::string value;
-        if (spec->value == Value::Text)
+        if (known->value == Value::Text)
         {
             if (bInlineValue)
                 value = WideToUtf8(inlineValue);
@@ -152,7 +152,7 @@ ParseOutcome ParseArguments(const std::vector<std::wstring>& args, CliOptions& o
             return ParseOutcome::Error;
         }
 
-        const std::wstring longName = spec->longName;
+        const std::wstring longName = known->longName;
         if (longName == L"--help")
             bHelp = true;
         else if (longName == L"--version")
@@ -174,7 +174,7 @@ ParseOutcome ParseArguments(const std::vector<std::wstring>& args, CliOptions& o
             }
         }
         else
-            spec->apply(options, value);
+            known->apply(options, value);
 
         // One source per password: a text and a file together leave which one counts unclear.
         bool& given = longName == L"--open-password"              ? bOpenText
