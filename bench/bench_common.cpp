@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
+
+#include "tests/support/pdf_factory.h"
 
 double Seconds(const std::function<void()>& work)
 {
@@ -35,4 +38,27 @@ void BareQpdf(const std::string& in, const std::string& out)
     writer.setR6EncryptionParameters("open", "perm", true, true, true, true, true, true,
                                      qpdf_r3p_full, true);
     writer.write();
+}
+
+FolderSet MakeFolderSet(const std::string& in, const std::string& workFolder)
+{
+    FolderSet set;
+    const std::string small = workFolder + "\\small.pdf";
+    const std::string medium = workFolder + "\\medium.pdf";
+    set.smallBytes = MakePdf(small, PdfRecipe{12, 60, 0, false, "", ""});
+    set.mediumBytes = MakePdf(medium, PdfRecipe{4, 20, 5u << 20, false, "", ""});
+    char name[64];
+    for (int i = 0; i < kFolderSetSmall; ++i)
+    {
+        std::snprintf(name, sizeof name, "\\small_%03d.pdf", i);
+        CopyFileA(small.c_str(), (in + name).c_str(), FALSE);
+        set.totalBytes += set.smallBytes;
+    }
+    for (int i = 0; i < kFolderSetMedium; ++i)
+    {
+        std::snprintf(name, sizeof name, "\\medium_%02d.pdf", i);
+        CopyFileA(medium.c_str(), (in + name).c_str(), FALSE);
+        set.totalBytes += set.mediumBytes;
+    }
+    return set;
 }

@@ -3,6 +3,7 @@
 // What every benchmark shares: a timer, the median, and the bare library run that the
 // tool's own work is measured against.
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,6 +12,20 @@
 double Seconds(const std::function<void()>& work);
 
 double Median(std::vector<double> values);
+
+// The folder set of the folder benchmarks: kFolderSetSmall small and kFolderSetMedium medium
+// PDFs (the sizes protect_bench calls small and medium) in `in`, copies of one generated file
+// of each kind made in `workFolder`: the run cost does not depend on the content differing,
+// and generating every file would cost more than the measurement.
+constexpr int kFolderSetSmall = 300;
+constexpr int kFolderSetMedium = 20;
+struct FolderSet
+{
+    size_t smallBytes = 0;  // one small file
+    size_t mediumBytes = 0; // one medium file
+    size_t totalBytes = 0;
+};
+FolderSet MakeFolderSet(const std::string& in, const std::string& workFolder);
 
 // The library alone: open, encrypt with 256-bit AES, write. What any tool using qpdf must
 // spend at least. Paths are ASCII here.

@@ -18,8 +18,6 @@
 
 namespace
 {
-constexpr int kSmallFiles = 300;
-constexpr int kMediumFiles = 20;
 constexpr int kRuns = 3;
 
 std::string CliPath()
@@ -63,21 +61,7 @@ int main()
     const std::string out = scratch / "out";
     CreateDirectoryA(in.c_str(), nullptr);
     CreateDirectoryA(out.c_str(), nullptr);
-    const std::string small = scratch / "small.pdf";
-    const std::string medium = scratch / "medium.pdf";
-    MakePdf(small, PdfRecipe{12, 60, 0, false, "", ""});
-    MakePdf(medium, PdfRecipe{4, 20, 5u << 20, false, "", ""});
-    char name[64];
-    for (int i = 0; i < kSmallFiles; ++i)
-    {
-        std::snprintf(name, sizeof name, "\\small_%03d.pdf", i);
-        CopyFileA(small.c_str(), (in + name).c_str(), FALSE);
-    }
-    for (int i = 0; i < kMediumFiles; ++i)
-    {
-        std::snprintf(name, sizeof name, "\\medium_%02d.pdf", i);
-        CopyFileA(medium.c_str(), (in + name).c_str(), FALSE);
-    }
+    MakeFolderSet(in, scratch.Path());
 
     std::vector<FolderEntry> names;
     ListFolderPdfs(in, false, "", names);

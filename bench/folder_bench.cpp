@@ -57,8 +57,6 @@ void PrintSmallFileWork(const std::string& in, const std::string& out)
         bare, tool, same, copies, header);
 }
 
-constexpr int kSmallFiles = 300;
-constexpr int kMediumFiles = 20;
 constexpr int kRuns = 3;
 } // namespace
 
@@ -70,27 +68,7 @@ int main()
     CreateDirectoryA(in.c_str(), nullptr);
     CreateDirectoryA(out.c_str(), nullptr);
 
-    // Generate one of each kind and copy it: the run cost does not depend on the content
-    // differing, and generating 320 files would cost more than the measurement.
-    size_t bytes = 0;
-    const std::string small = scratch / "small.pdf";
-    const std::string medium = scratch / "medium.pdf";
-    // The sizes protect_bench calls small and medium.
-    const size_t smallBytes = MakePdf(small, PdfRecipe{12, 60, 0, false, "", ""});
-    const size_t mediumBytes = MakePdf(medium, PdfRecipe{4, 20, 5u << 20, false, "", ""});
-    char name[64];
-    for (int i = 0; i < kSmallFiles; ++i)
-    {
-        std::snprintf(name, sizeof name, "\\small_%03d.pdf", i);
-        CopyFileA(small.c_str(), (in + name).c_str(), FALSE);
-        bytes += smallBytes;
-    }
-    for (int i = 0; i < kMediumFiles; ++i)
-    {
-        std::snprintf(name, sizeof name, "\\medium_%02d.pdf", i);
-        CopyFileA(medium.c_str(), (in + name).c_str(), FALSE);
-        bytes += mediumBytes;
-    }
+    const FolderSet set = MakeFolderSet(in, scratch.Path());
 
     std::vector<FolderEntry> names;
     ListFolderPdfs(in, false, "", names);
@@ -129,8 +107,8 @@ int main()
     const double b = Median(bare), t = Median(tool);
     std::printf("folder: %zu files (%d small of %.1f KB, %d medium of %.2f MB), %.1f MB, "
                 "median of %d runs\n",
-                names.size(), kSmallFiles, smallBytes / 1024.0, kMediumFiles,
-                mediumBytes / (1024.0 * 1024.0), bytes / (1024.0 * 1024.0), kRuns);
+                names.size(), kFolderSetSmall, set.smallBytes / 1024.0, kFolderSetMedium,
+                set.mediumBytes / (1024.0 * 1024.0), set.totalBytes / (1024.0 * 1024.0), kRuns);
     std::printf("bare qpdf loop %.3f s, ProtectFolder %.3f s, ratio %.3f (target at most 1.15)\n",
                 b, t, t / b);
     std::printf("added per file: %.2f ms\n", (t - b) * 1000.0 / static_cast<double>(names.size()));
