@@ -7,14 +7,6 @@
 
 namespace
 {
-SettingsRecord Load(const std::string& path)
-{
-    SettingsRecord record;
-    SetDefaultSettings(record);
-    LoadSettings(path, record, TestOwner());
-    return record;
-}
-
 SettingsRecord Defaults()
 {
     SettingsRecord record;
@@ -58,7 +50,7 @@ TEST(LoadPasswords, SurviveSaveAndLoad)
         const std::string file = ReadFileBytes(path);
         EXPECT_EQ(file.find(pair[0]), std::string::npos);
         EXPECT_EQ(file.find(Base64Encode(pair[0])), std::string::npos);
-        const SettingsRecord loaded = Load(path);
+        const SettingsRecord loaded = LoadFromFile(path);
         EXPECT_EQ(loaded.strPassword, pair[0]);
         EXPECT_EQ(loaded.strPermissionPassword, pair[1]);
     }
@@ -70,7 +62,7 @@ TEST(LoadPasswords, RememberingOffInTheFileGivesEmptyPasswords)
     const std::string path = MakeDefaultSettingsFile(folder.Path());
     RunSql(path, "UPDATE Settings SET ValueString='c2VjcmV0' WHERE Name LIKE 'str%Password';"
                  "UPDATE Settings SET ValueInt=0 WHERE Name='bRememberPassword';");
-    const SettingsRecord loaded = Load(path);
+    const SettingsRecord loaded = LoadFromFile(path);
     EXPECT_EQ(loaded.bRememberPassword, 0);
     EXPECT_EQ(loaded.strPassword, "");
     EXPECT_EQ(loaded.strPermissionPassword, "");
@@ -96,7 +88,7 @@ TEST(LoadPasswords, UnreadableStoredTextGivesAnEmptyPassword)
                          " WHERE Name='strPassword';"
                          "UPDATE Settings SET ValueString='c2VjcmV0' "
                          "WHERE Name='strPermissionPassword';");
-        const SettingsRecord loaded = Load(path);
+        const SettingsRecord loaded = LoadFromFile(path);
         EXPECT_EQ(loaded.strPassword, "");
         EXPECT_EQ(loaded.strPermissionPassword, "secret") << "the other row still reads";
     }
@@ -111,7 +103,7 @@ TEST(LoadRows, NamesInOtherLetterCaseAreRead)
                  "UPDATE Settings SET ValueInt=0 WHERE Name='BENCRYPTIONTYPE';"
                  "UPDATE Settings SET ValueString='C:\\in' WHERE Name='STRSOURCEFILE';"
                  "UPDATE Settings SET ValueString='c2VjcmV0' WHERE Name='STRPASSWORD';");
-    const SettingsRecord loaded = Load(path);
+    const SettingsRecord loaded = LoadFromFile(path);
     EXPECT_EQ(loaded.bFolderMode, 1);
     EXPECT_EQ(loaded.bEncryptionType, 0);
     EXPECT_EQ(loaded.strSourceFile, "C:\\in");
@@ -127,7 +119,7 @@ TEST(LoadRows, UnknownNamesArePassedOverAndMissingRowsKeepTheirDefaults)
                  "('bEncryptionTypeX', 1, 0, NULL), ('strTargetSuffixes', 2, 0, 'x'),"
                  "('bogus', 1, 5, NULL);"
                  "UPDATE Settings SET ValueInt=1 WHERE Name='bPreventPrint';");
-    SettingsRecord loaded = Load(path);
+    SettingsRecord loaded = LoadFromFile(path);
     EXPECT_EQ(loaded.bEncryptionType, 2);
     EXPECT_EQ(loaded.strTargetSuffix, "_protected");
     EXPECT_EQ(loaded.bPreventPrint, 1);
@@ -157,7 +149,7 @@ TEST(LoadRows, NullTextAndLongTextRead)
                      "' WHERE Name='strSourceFile';"
                      "UPDATE Settings SET ValueString='" +
                      longest + "MORE' WHERE Name='strTargetFile';");
-    const SettingsRecord loaded = Load(path);
+    const SettingsRecord loaded = LoadFromFile(path);
     EXPECT_EQ(loaded.strTargetSuffix, "");
     EXPECT_EQ(loaded.strSourceFile, longest);
     EXPECT_EQ(loaded.strTargetFile, longest) << "cut to what the record holds";
@@ -211,7 +203,7 @@ TEST(LoadLegacyTexts, ReadAsTheUserWroteThemAndWrittenAgainInUtf8)
                      " WHERE Name='strSourceFile';"
                      "UPDATE Settings SET ValueString=" +
                      SqlBytes("_gesch\xFCtzt") + " WHERE Name='strTargetSuffix';");
-    const SettingsRecord loaded = Load(path);
+    const SettingsRecord loaded = LoadFromFile(path);
     EXPECT_EQ(loaded.strSourceFile, Ansi(L"C:\\J\u00FCrgen\\a.pdf"));
     EXPECT_EQ(loaded.strTargetSuffix, Ansi(L"_gesch\u00FCtzt"));
     EXPECT_EQ(ReadStoredRow(path, "strSourceFile").valueString, "C:\\J\xC3\xBCrgen\\a.pdf");
@@ -223,6 +215,6 @@ TEST(LoadLegacyTexts, ReadAsTheUserWroteThemAndWrittenAgainInUtf8)
     inputs.strTargetFile = loaded.strTargetFile;
     SaveLastInputs(path, loaded, inputs);
     EXPECT_EQ(ReadStoredRow(path, "strSourceFile").valueString, "C:\\\xC3\x96l\\b.pdf");
-    EXPECT_EQ(Load(path).strSourceFile, inputs.strSourceFile);
+    EXPECT_EQ(LoadFromFile(path).strSourceFile, inputs.strSourceFile);
 }
 } // namespace

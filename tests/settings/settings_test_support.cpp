@@ -203,3 +203,11 @@ bool IsReleased(const std::string& path)
     CloseHandle(h);
     return true;
 }
+
+SettingsRecord LoadFromFile(const std::string& path)
+{
+    SettingsRecord record;
+    SetDefaultSettings(record);
+    LoadSettings(path, record, TestOwner());
+    return record;
+}

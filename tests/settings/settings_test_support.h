@@ -31,6 +31,9 @@ void RunSql(const std::string& path, const std::string& sql);
 // A settings file with the default rows, created the way the first start creates it.
 std::string MakeDefaultSettingsFile(const std::string& folder);
 
+// The record the window would hold after starting with the file at `path`.
+SettingsRecord LoadFromFile(const std::string& path);
+
 // True when every field of the two records is the same, else false with the first difference.
 bool SameRecord(const SettingsRecord& a, const SettingsRecord& b, std::string& difference);
 

@@ -14,14 +14,6 @@
 
 namespace
 {
-SettingsRecord Load(const std::string& path)
-{
-    SettingsRecord record;
-    SetDefaultSettings(record);
-    LoadSettings(path, record, TestOwner());
-    return record;
-}
-
 // What the system gives for `password` under another entropy, as another program of the
 // same user would store it.
 std::string ProtectedElsewhere(const std::string& password)
@@ -70,7 +62,7 @@ TEST(StoredPasswords, BytesThatCannotBeReadBackGiveAnEmptyPasswordSilently)
                          SqlBytes(ProtectPassword("owner")) +
                          " WHERE Name='strPermissionPassword';");
         MessageBoxRecorder boxes;
-        const SettingsRecord loaded = Load(path);
+        const SettingsRecord loaded = LoadFromFile(path);
         EXPECT_EQ(loaded.strPassword, "");
         EXPECT_EQ(loaded.strPermissionPassword, "owner");
         EXPECT_TRUE(boxes.Shown().empty());
@@ -86,7 +78,7 @@ TEST(StoredPasswords, OlderBase64RowsAreReadAndReplacedAtTheNextSave)
                      "' WHERE Name='strPassword';"
                      "UPDATE Settings SET ValueString='" +
                      Base64Encode("owner") + "' WHERE Name='strPermissionPassword';");
-    const SettingsRecord loaded = Load(path);
+    const SettingsRecord loaded = LoadFromFile(path);
     EXPECT_EQ(loaded.strPassword, "P\xC3\xA4sswort");
     EXPECT_EQ(loaded.strPermissionPassword, "owner");
 
@@ -102,7 +94,7 @@ TEST(StoredPasswords, OlderBase64RowsAreReadAndReplacedAtTheNextSave)
     EXPECT_EQ(stored.at("strPassword"), "|protected:P\xC3\xA4sswort");
     EXPECT_EQ(stored.at("strPermissionPassword"), "|protected:owner");
     EXPECT_EQ(ReadFileBytes(path).find(Base64Encode("owner")), std::string::npos);
-    const SettingsRecord again = Load(path);
+    const SettingsRecord again = LoadFromFile(path);
     EXPECT_EQ(again.strPassword, "P\xC3\xA4sswort");
     EXPECT_EQ(again.strPermissionPassword, "owner");
 }
