@@ -20,6 +20,28 @@ double Seconds(const std::function<void()>& work)
     return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(freq.QuadPart);
 }
 
+double NowMs()
+{
+    static LARGE_INTEGER frequency = []
+    {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double Percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t index = static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+    return values[std::min(index, values.size() - 1)];
+}
+
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());

@@ -13,6 +13,12 @@ double Seconds(const std::function<void()>& work);
 
 double Median(std::vector<double> values);
 
+// A monotonic clock in milliseconds.
+double NowMs();
+
+// The value below which the share p (0 to 1) of the values lie; 0 for none.
+double Percentile(std::vector<double> values, double p);
+
 // The folder set of the folder benchmarks: kFolderSetSmall small and kFolderSetMedium medium
 // PDFs (the sizes protect_bench calls small and medium) in `in`, copies of one generated file
 // of each kind made in `workFolder`: the run cost does not depend on the content differing,

@@ -13,6 +13,8 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
+#include "bench_common.h"
+#include "bench_window.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "tests/support/pdf_factory.h"
@@ -24,46 +26,6 @@ constexpr int kSmallFiles = 200;
 constexpr int kMediumFiles = 10;
 constexpr double kTargetMs = 100.0;
 
-// The window without the steps that leave it: no Explorer verb, no offer on close.
-class BenchWindow : public CDunmereDlg
-{
-  public:
-    explicit BenchWindow(const std::string& settingsPath) { m_strSettingsPath = settingsPath; }
-    ~BenchWindow() override;
-
-  protected:
-    void ShowOfferDialog() override {}
-    void RegisterExplorerVerb() override {}
-};
-
-BenchWindow::~BenchWindow() = default;
-
-int AnswerOk(HWND, const char*, const char*, UINT)
-{
-    return IDOK;
-}
-
-double Now()
-{
-    static LARGE_INTEGER frequency = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t index = static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-    return values[std::min(index, values.size() - 1)];
-}
 } // namespace
 
 int main()
@@ -113,17 +75,17 @@ int main()
             setText(IDC_OPEN_PASSWORD, "open");
             setText(IDC_PERMISSION_PASSWORD, "owner");
 
-            const double start = Now();
+            const double start = NowMs();
             send(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, IDOK)));
             while (window.RunActive != 0 || !::IsWindowVisible(::GetDlgItem(hDlg, IDOK)))
             {
-                const double before = Now();
+                const double before = NowMs();
                 send(WM_NULL, 0, 0);
-                answers.push_back(Now() - before);
+                answers.push_back(NowMs() - before);
                 Sleep(2);
             }
-            runMs = Now() - start;
+            runMs = NowMs() - start;
             rows = static_cast<int>(
                 SendMessageA(::GetDlgItem(hDlg, IDC_RESULTS_LIST), LVM_GETITEMCOUNT, 0, 0));
             send(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

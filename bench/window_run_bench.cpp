@@ -22,6 +22,8 @@
 
 #include "app/main_window.h"
 #include "app/window_protection_view.h"
+#include "bench_common.h"
+#include "bench_window.h"
 #include "controls/enhanced_list_ctrl.h"
 #include "engine/path_compare.h"
 #include "engine/random_provider.h"
@@ -37,51 +39,11 @@ namespace
 constexpr double kTargetRatio = 0.75;
 constexpr double kTargetMs = 100.0;
 
-class BenchWindow : public CDunmereDlg
-{
-  public:
-    explicit BenchWindow(const std::string& settingsPath) { m_strSettingsPath = settingsPath; }
-    ~BenchWindow() override;
-
-  protected:
-    void ShowOfferDialog() override {}
-    void RegisterExplorerVerb() override {}
-};
-
-BenchWindow::~BenchWindow() = default;
-
-int AnswerOk(HWND, const char*, const char*, UINT)
-{
-    return IDOK;
-}
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 double TimeMs(const std::function<void()>& work)
 {
     const double start = NowMs();
     work();
     return NowMs() - start;
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t index = static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-    return values[std::min(index, values.size() - 1)];
 }
 
 std::vector<std::string> PdfNames(const std::string& folder)
