@@ -9,11 +9,11 @@
 #include "app/main_window.h"
 #include "engine/stale_work_files.h"
 
-CDunmereApp::CDunmereApp() : CWinApp(nullptr) {}
+CSealwickApp::CSealwickApp() : CWinApp(nullptr) {}
 
-CDunmereApp::~CDunmereApp() = default;
+CSealwickApp::~CSealwickApp() = default;
 
-BOOL CDunmereApp::InitInstance()
+BOOL CSealwickApp::InitInstance()
 {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
@@ -32,9 +32,9 @@ BOOL CDunmereApp::InitInstance()
     return FALSE;
 }
 
-void CDunmereApp::RunMainWindow()
+void CSealwickApp::RunMainWindow()
 {
-    auto dialog = std::make_unique<CDunmereDlg>();
+    auto dialog = std::make_unique<CMainWindow>();
     m_pMainWnd = dialog.get();
     dialog->DoModal();
     m_pMainWnd = nullptr;

@@ -6,11 +6,11 @@
 
 #include "framework/win_app.h"
 
-class CDunmereApp : public CWinApp
+class CSealwickApp : public CWinApp
 {
   public:
-    CDunmereApp();
-    ~CDunmereApp() override;
+    CSealwickApp();
+    ~CSealwickApp() override;
 
     BOOL InitInstance() override;
 

@@ -46,14 +46,14 @@ std::string FolderOfPath(const std::string& path)
 }
 } // namespace
 
-int CDunmereDlg::s_bConfirmClear = 1;
+int CMainWindow::s_bConfirmClear = 1;
 
-int CDunmereDlg::FirstSelectedRow() const
+int CMainWindow::FirstSelectedRow() const
 {
     return m_listResults.GetNextItem(-1, LVNI_SELECTED);
 }
 
-std::string CDunmereDlg::ReadCell(int nRow, int nColumn) const
+std::string CMainWindow::ReadCell(int nRow, int nColumn) const
 {
     // The list gives no length up front: read again with more room until the text fits.
     std::string text;
@@ -69,7 +69,7 @@ std::string CDunmereDlg::ReadCell(int nRow, int nColumn) const
     }
 }
 
-void CDunmereDlg::OnListRightClick(NMHDR*, LRESULT* pResult)
+void CMainWindow::OnListRightClick(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
     if (RunActive == 1 || FirstSelectedRow() < 0 || !m_pListPopup)
@@ -81,7 +81,7 @@ void CDunmereDlg::OnListRightClick(NMHDR*, LRESULT* pResult)
                                  hOwner ? hOwner : m_hWnd);
 }
 
-void CDunmereDlg::OnListItemChanged(NMHDR*, LRESULT* pResult)
+void CMainWindow::OnListItemChanged(NMHDR*, LRESULT* pResult)
 {
     // The worker is appending rows and has the button disabled until it ends.
     if (RunActive == 1)
@@ -90,7 +90,7 @@ void CDunmereDlg::OnListItemChanged(NMHDR*, LRESULT* pResult)
     UpdateOpenPdfButton();
 }
 
-void CDunmereDlg::UpdateOpenPdfButton()
+void CMainWindow::UpdateOpenPdfButton()
 {
     m_btnOpenPdf.EnableWindow(FALSE);
     const int nRow = FirstSelectedRow();
@@ -103,7 +103,7 @@ void CDunmereDlg::UpdateOpenPdfButton()
         m_btnOpenPdf.EnableWindow(TRUE);
 }
 
-void CDunmereDlg::OnCopyCell(UINT nCommand)
+void CMainWindow::OnCopyCell(UINT nCommand)
 {
     const int nRow = FirstSelectedRow();
     if (nRow < 0)
@@ -113,7 +113,7 @@ void CDunmereDlg::OnCopyCell(UINT nCommand)
     CopyTextToClipboard(m_hWnd, text.c_str(), text.size() + 1);
 }
 
-void CDunmereDlg::OnCopyEntireRow()
+void CMainWindow::OnCopyEntireRow()
 {
     const int nRow = FirstSelectedRow();
     if (nRow < 0)
@@ -124,7 +124,7 @@ void CDunmereDlg::OnCopyEntireRow()
     CopyTextToClipboard(m_hWnd, text.c_str(), text.size() + 1);
 }
 
-void CDunmereDlg::OpenPdfOfRow(int nRow, int nColumn, const char* msgEmpty, const char* msgNotFound)
+void CMainWindow::OpenPdfOfRow(int nRow, int nColumn, const char* msgEmpty, const char* msgNotFound)
 {
     const std::string path = Trim(ReadCell(nRow, nColumn));
     if (path.empty())
@@ -136,14 +136,14 @@ void CDunmereDlg::OpenPdfOfRow(int nRow, int nColumn, const char* msgEmpty, cons
                                    SW_SHOW);
 }
 
-void CDunmereDlg::OnOpenSourcePdf()
+void CMainWindow::OnOpenSourcePdf()
 {
     const int nRow = FirstSelectedRow();
     if (nRow >= 0)
         OpenPdfOfRow(nRow, kColumnSource, kMsgSourceEmpty, kMsgSourceNotFound);
 }
 
-void CDunmereDlg::OnOpenTargetPdf()
+void CMainWindow::OnOpenTargetPdf()
 {
     int nRow = FirstSelectedRow();
     if (nRow < 0 && m_listResults.GetItemCount() > 0)
@@ -152,7 +152,7 @@ void CDunmereDlg::OnOpenTargetPdf()
         OpenPdfOfRow(nRow, kColumnTarget, kMsgTargetEmpty, kMsgTargetNotFound);
 }
 
-void CDunmereDlg::OpenFolderOfRow(int nColumn, const char* msgEmpty, const char* msgNotFound)
+void CMainWindow::OpenFolderOfRow(int nColumn, const char* msgEmpty, const char* msgNotFound)
 {
     const int nRow = FirstSelectedRow();
     if (nRow < 0)
@@ -167,17 +167,17 @@ void CDunmereDlg::OpenFolderOfRow(int nColumn, const char* msgEmpty, const char*
                                    SW_SHOWMAXIMIZED);
 }
 
-void CDunmereDlg::OnOpenSourceFolder()
+void CMainWindow::OnOpenSourceFolder()
 {
     OpenFolderOfRow(kColumnSource, kMsgSourceEmpty, kMsgSourceNotFound);
 }
 
-void CDunmereDlg::OnOpenTargetFolder()
+void CMainWindow::OnOpenTargetFolder()
 {
     OpenFolderOfRow(kColumnTarget, kMsgTargetEmpty, kMsgTargetNotFound);
 }
 
-void CDunmereDlg::OnRemoveFromList()
+void CMainWindow::OnRemoveFromList()
 {
     const int nRow = FirstSelectedRow();
     if (nRow < 0)
@@ -194,7 +194,7 @@ void CDunmereDlg::OnRemoveFromList()
         UpdateOpenPdfButton();
 }
 
-void CDunmereDlg::OnClearList()
+void CMainWindow::OnClearList()
 {
     if (s_bConfirmClear == 1)
     {

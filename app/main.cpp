@@ -12,4 +12,4 @@ __attribute__((constructor(101))) void RestrictDllSearchFirst()
 }
 } // namespace
 
-CDunmereApp theApp;
+CSealwickApp theApp;

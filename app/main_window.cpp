@@ -34,7 +34,7 @@ void EnableDebugPrivilege()
 }
 } // namespace
 
-CDunmereDlg::CDunmereDlg(CWnd* pParent)
+CMainWindow::CMainWindow(CWnd* pParent)
     : CDialog(IDD_SEALWICK_DIALOG, pParent), RunActive(0), InitDone(0),
       m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP))), m_dlgSettings(this),
       m_settings(m_dlgSettings.m_settings), m_pListPopup(nullptr), m_pRadioSingleFile(nullptr),
@@ -43,13 +43,13 @@ CDunmereDlg::CDunmereDlg(CWnd* pParent)
 {
 }
 
-CDunmereDlg::~CDunmereDlg()
+CMainWindow::~CMainWindow()
 {
     if (m_hWnd)
         DestroyWindow();
 }
 
-void CDunmereDlg::DoDataExchange(CDataExchange* pDX)
+void CMainWindow::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDOK, m_btnProtect);
@@ -73,49 +73,49 @@ void CDunmereDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_PERMISSION_PASSWORD, m_editPermissionPassword);
 }
 
-const MessageMap* CDunmereDlg::GetMessageMap() const
+const MessageMap* CMainWindow::GetMessageMap() const
 {
     static const MessageEntry entries[] = {
-        OnMessage<&CDunmereDlg::OnSysCommand>(WM_SYSCOMMAND),
-        OnCtlColor<&CDunmereDlg::OnCtlColorLabels>(),
-        OnMessage<&CDunmereDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
-        OnMessage<&CDunmereDlg::OnEraseBkgnd>(WM_ERASEBKGND),
-        OnMessage<&CDunmereDlg::OnDropFiles>(WM_DROPFILES),
-        OnMessage<&CDunmereDlg::OnGetMinMaxInfo>(WM_GETMINMAXINFO),
-        OnMessage<&CDunmereDlg::OnLinkClicked>(WM_LINK_CLICKED),
-        OnCommand<&CDunmereDlg::OnProtectPdf>(IDOK),
-        OnCommand<&CDunmereDlg::OnSettings>(IDC_SETTINGS),
-        OnCommand<&CDunmereDlg::OnModeSingleFile>(IDC_MODE_SINGLE_FILE),
-        OnCommand<&CDunmereDlg::OnModeFolder>(IDC_MODE_FOLDER),
-        OnCommand<&CDunmereDlg::OnModeSingleFileLabel>(IDC_MODE_SINGLE_FILE_LABEL, STN_CLICKED),
-        OnCommand<&CDunmereDlg::OnModeFolderLabel>(IDC_MODE_FOLDER_LABEL, STN_CLICKED),
-        OnCommand<&CDunmereDlg::OnBrowseSource>(IDC_BROWSE_SOURCE),
-        OnCommand<&CDunmereDlg::OnBrowseTarget>(IDC_BROWSE_TARGET),
-        OnCommand<&CDunmereDlg::OnRestrictionChanged>(IDC_PREVENT_COPY),
-        OnCommand<&CDunmereDlg::OnRestrictionChanged>(IDC_PREVENT_MODIFY),
-        OnCommand<&CDunmereDlg::OnRestrictionChanged>(IDC_PREVENT_PRINT),
-        OnCommand<&CDunmereDlg::OnPreventCopyLabel>(IDC_PREVENT_COPY_LABEL, STN_CLICKED),
-        OnCommand<&CDunmereDlg::OnPreventModifyLabel>(IDC_PREVENT_MODIFY_LABEL, STN_CLICKED),
-        OnCommand<&CDunmereDlg::OnPreventPrintLabel>(IDC_PREVENT_PRINT_LABEL, STN_CLICKED),
-        OnCommand<&CDunmereDlg::OnOpenPasswordChange>(IDC_OPEN_PASSWORD, EN_CHANGE),
-        OnNotify<&CDunmereDlg::OnListRightClick>(NM_RCLICK, IDC_RESULTS_LIST),
-        OnNotify<&CDunmereDlg::OnListItemChanged>(LVN_ITEMCHANGED, IDC_RESULTS_LIST),
-        OnCommandRange<&CDunmereDlg::OnCopyCell>(IDM_COPY_FILE_NAME, IDM_COPY_STATUS),
-        OnCommand<&CDunmereDlg::OnCopyEntireRow>(IDM_COPY_ENTIRE_ROW),
-        OnCommand<&CDunmereDlg::OnOpenSourcePdf>(IDM_OPEN_SOURCE_PDF),
-        OnCommand<&CDunmereDlg::OnOpenTargetPdf>(IDM_OPEN_TARGET_PDF),
-        OnCommand<&CDunmereDlg::OnOpenTargetPdf>(IDC_OPEN_PDF),
-        OnCommand<&CDunmereDlg::OnOpenSourceFolder>(IDM_OPEN_SOURCE_FOLDER),
-        OnCommand<&CDunmereDlg::OnOpenTargetFolder>(IDM_OPEN_TARGET_FOLDER),
-        OnCommand<&CDunmereDlg::OnRemoveFromList>(IDM_REMOVE_FROM_LIST),
-        OnCommand<&CDunmereDlg::OnClearList>(IDM_CLEAR_ENTIRE_LIST),
-        OnCommand<&CDunmereDlg::OnClearList>(IDC_CLEAR_LIST),
+        OnMessage<&CMainWindow::OnSysCommand>(WM_SYSCOMMAND),
+        OnCtlColor<&CMainWindow::OnCtlColorLabels>(),
+        OnMessage<&CMainWindow::OnQueryDragIcon>(WM_QUERYDRAGICON),
+        OnMessage<&CMainWindow::OnEraseBkgnd>(WM_ERASEBKGND),
+        OnMessage<&CMainWindow::OnDropFiles>(WM_DROPFILES),
+        OnMessage<&CMainWindow::OnGetMinMaxInfo>(WM_GETMINMAXINFO),
+        OnMessage<&CMainWindow::OnLinkClicked>(WM_LINK_CLICKED),
+        OnCommand<&CMainWindow::OnProtectPdf>(IDOK),
+        OnCommand<&CMainWindow::OnSettings>(IDC_SETTINGS),
+        OnCommand<&CMainWindow::OnModeSingleFile>(IDC_MODE_SINGLE_FILE),
+        OnCommand<&CMainWindow::OnModeFolder>(IDC_MODE_FOLDER),
+        OnCommand<&CMainWindow::OnModeSingleFileLabel>(IDC_MODE_SINGLE_FILE_LABEL, STN_CLICKED),
+        OnCommand<&CMainWindow::OnModeFolderLabel>(IDC_MODE_FOLDER_LABEL, STN_CLICKED),
+        OnCommand<&CMainWindow::OnBrowseSource>(IDC_BROWSE_SOURCE),
+        OnCommand<&CMainWindow::OnBrowseTarget>(IDC_BROWSE_TARGET),
+        OnCommand<&CMainWindow::OnRestrictionChanged>(IDC_PREVENT_COPY),
+        OnCommand<&CMainWindow::OnRestrictionChanged>(IDC_PREVENT_MODIFY),
+        OnCommand<&CMainWindow::OnRestrictionChanged>(IDC_PREVENT_PRINT),
+        OnCommand<&CMainWindow::OnPreventCopyLabel>(IDC_PREVENT_COPY_LABEL, STN_CLICKED),
+        OnCommand<&CMainWindow::OnPreventModifyLabel>(IDC_PREVENT_MODIFY_LABEL, STN_CLICKED),
+        OnCommand<&CMainWindow::OnPreventPrintLabel>(IDC_PREVENT_PRINT_LABEL, STN_CLICKED),
+        OnCommand<&CMainWindow::OnOpenPasswordChange>(IDC_OPEN_PASSWORD, EN_CHANGE),
+        OnNotify<&CMainWindow::OnListRightClick>(NM_RCLICK, IDC_RESULTS_LIST),
+        OnNotify<&CMainWindow::OnListItemChanged>(LVN_ITEMCHANGED, IDC_RESULTS_LIST),
+        OnCommandRange<&CMainWindow::OnCopyCell>(IDM_COPY_FILE_NAME, IDM_COPY_STATUS),
+        OnCommand<&CMainWindow::OnCopyEntireRow>(IDM_COPY_ENTIRE_ROW),
+        OnCommand<&CMainWindow::OnOpenSourcePdf>(IDM_OPEN_SOURCE_PDF),
+        OnCommand<&CMainWindow::OnOpenTargetPdf>(IDM_OPEN_TARGET_PDF),
+        OnCommand<&CMainWindow::OnOpenTargetPdf>(IDC_OPEN_PDF),
+        OnCommand<&CMainWindow::OnOpenSourceFolder>(IDM_OPEN_SOURCE_FOLDER),
+        OnCommand<&CMainWindow::OnOpenTargetFolder>(IDM_OPEN_TARGET_FOLDER),
+        OnCommand<&CMainWindow::OnRemoveFromList>(IDM_REMOVE_FROM_LIST),
+        OnCommand<&CMainWindow::OnClearList>(IDM_CLEAR_ENTIRE_LIST),
+        OnCommand<&CMainWindow::OnClearList>(IDC_CLEAR_LIST),
     };
     static const MessageMap map(CDialog::GetMessageMap(), entries);
     return &map;
 }
 
-BOOL CDunmereDlg::OnInitDialog()
+BOOL CMainWindow::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
@@ -162,12 +162,12 @@ BOOL CDunmereDlg::OnInitDialog()
     return bFileTaken ? FALSE : TRUE;
 }
 
-int CDunmereDlg::AppMessageBox(const char* text, UINT style)
+int CMainWindow::AppMessageBox(const char* text, UINT style)
 {
     return AfxMessageBoxEx(m_hWnd, text, kAppCaption, style);
 }
 
-bool CDunmereDlg::OnSysCommand(WPARAM wParam, LPARAM, LRESULT& result)
+bool CMainWindow::OnSysCommand(WPARAM wParam, LPARAM, LRESULT& result)
 {
     if ((wParam & 0xFFF0) != IDM_ABOUTBOX)
         return false;
@@ -176,12 +176,12 @@ bool CDunmereDlg::OnSysCommand(WPARAM wParam, LPARAM, LRESULT& result)
     return true;
 }
 
-LRESULT CDunmereDlg::OnQueryDragIcon(WPARAM, LPARAM)
+LRESULT CMainWindow::OnQueryDragIcon(WPARAM, LPARAM)
 {
     return reinterpret_cast<LRESULT>(m_hIcon);
 }
 
-bool CDunmereDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam, LRESULT& result)
+bool CMainWindow::OnGetMinMaxInfo(WPARAM, LPARAM lParam, LRESULT& result)
 {
     if (!InitDone)
         return false;
@@ -192,20 +192,20 @@ bool CDunmereDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam, LRESULT& result)
     return true;
 }
 
-LRESULT CDunmereDlg::OnLinkClicked(WPARAM wParam, LPARAM)
+LRESULT CMainWindow::OnLinkClicked(WPARAM wParam, LPARAM)
 {
     if (wParam == IDC_ABOUT_LINK)
         ShowAboutBox();
     return 0;
 }
 
-void CDunmereDlg::OnSettings()
+void CMainWindow::OnSettings()
 {
     if (RunActive == 0)
         ShowSettingsDialog();
 }
 
-void CDunmereDlg::OnCancel()
+void CMainWindow::OnCancel()
 {
     if (RunActive == 1)
     {
@@ -222,7 +222,7 @@ void CDunmereDlg::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-LastInputs CDunmereDlg::ReadLastInputs() const
+LastInputs CMainWindow::ReadLastInputs() const
 {
     LastInputs inputs;
     inputs.bFolderMode = GetOperationMode() == OperationMode::Folder ? 1 : 0;
@@ -236,39 +236,39 @@ LastInputs CDunmereDlg::ReadLastInputs() const
     return inputs;
 }
 
-std::string CDunmereDlg::ReadField(const CWnd& field, size_t maxChars) const
+std::string CMainWindow::ReadField(const CWnd& field, size_t maxChars) const
 {
     return GetWindowTextAnsi(field.m_hWnd, maxChars);
 }
 
-std::string CDunmereDlg::ReadPassword(const CWnd& field) const
+std::string CMainWindow::ReadPassword(const CWnd& field) const
 {
     return GetWindowTextUtf8(field.m_hWnd, kFieldMaxChars);
 }
 
-void CDunmereDlg::ShowAboutBox()
+void CMainWindow::ShowAboutBox()
 {
     CAboutDlg about(this);
     about.DoModal();
 }
 
-void CDunmereDlg::ShowOfferDialog()
+void CMainWindow::ShowOfferDialog()
 {
-    DlgOffer offer(this);
+    COfferDlg offer(this);
     offer.DoModal();
 }
 
-void CDunmereDlg::ShowSettingsDialog()
+void CMainWindow::ShowSettingsDialog()
 {
     m_dlgSettings.DoModal();
 }
 
-void CDunmereDlg::RegisterExplorerVerb()
+void CMainWindow::RegisterExplorerVerb()
 {
     RegisterContextMenu();
 }
 
-std::string CDunmereDlg::GetProcessCommandLine() const
+std::string CMainWindow::GetProcessCommandLine() const
 {
     // The wide command line: the narrow one would carry a look-alike for a character the code
     // page lacks; WideToAnsi marks it with '?' instead, which the request check refuses.

@@ -21,11 +21,11 @@
 struct ProtectionRequest;
 class CProtectionView;
 
-class CDunmereDlg : public CDialog
+class CMainWindow : public CDialog
 {
   public:
-    explicit CDunmereDlg(CWnd* pParent = nullptr);
-    ~CDunmereDlg() override;
+    explicit CMainWindow(CWnd* pParent = nullptr);
+    ~CMainWindow() override;
 
     BOOL OnInitDialog() override;
 
@@ -91,7 +91,7 @@ class CDunmereDlg : public CDialog
     CFont m_fontLink;
     CImageList m_imgResults;
     // The one settings dialog carries the process's settings record.
-    SettingsDlg m_dlgSettings;
+    CSettingsDlg m_dlgSettings;
     SettingsRecord& m_settings;
     ModeMemory m_modeMemory;
     CBitmap m_bmpMenuCopy;
@@ -107,19 +107,19 @@ class CDunmereDlg : public CDialog
 
   public:
     // Bound controls.
-    CxShadeButton m_btnProtect;
+    CShadeButton m_btnProtect;
     CEnhancedListCtrl m_listResults;
-    CxShadeButton m_btnClearList;
+    CShadeButton m_btnClearList;
     CStaticHyperLink m_linkHelp;
     CStaticHyperLink m_linkAbout;
-    CxShadeButton m_btnSettings;
+    CShadeButton m_btnSettings;
     CProgressCtrl m_progress;
-    CxShadeButton m_btnBrowseSource;
-    CxShadeButton m_btnBrowseTarget;
+    CShadeButton m_btnBrowseSource;
+    CShadeButton m_btnBrowseTarget;
     CEdit m_editSource;
     CEdit m_editTarget;
     CEdit m_editPassword;
-    CxShadeButton m_btnOpenPdf;
+    CShadeButton m_btnOpenPdf;
     CStatic m_staticSourceLabel;
     CStatic m_staticTargetLabel;
     CButton m_chkPreventCopy;

@@ -16,20 +16,20 @@ namespace
 constexpr DWORD kOpenPdfFlags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON;
 } // namespace
 
-OperationMode CDunmereDlg::GetOperationMode() const
+OperationMode CMainWindow::GetOperationMode() const
 {
     const bool bFolder = m_pRadioFolder && m_pRadioFolder->SendMessage(BM_GETCHECK) == BST_CHECKED;
     return bFolder ? OperationMode::Folder : OperationMode::SingleFile;
 }
 
-void CDunmereDlg::SelectModeButtons(OperationMode mode)
+void CMainWindow::SelectModeButtons(OperationMode mode)
 {
     const bool bFolder = mode == OperationMode::Folder;
     m_pRadioSingleFile->SendMessage(BM_SETCHECK, bFolder ? BST_UNCHECKED : BST_CHECKED);
     m_pRadioFolder->SendMessage(BM_SETCHECK, bFolder ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void CDunmereDlg::SwitchOperationMode(OperationMode mode)
+void CMainWindow::SwitchOperationMode(OperationMode mode)
 {
     if (mode == m_fieldsMode)
         return;
@@ -39,7 +39,7 @@ void CDunmereDlg::SwitchOperationMode(OperationMode mode)
     ShowModeTexts(mode, SwitchModeTexts(m_modeMemory, m_fieldsMode, current, mode));
 }
 
-void CDunmereDlg::ShowModeTexts(OperationMode mode, const ModeTexts& texts)
+void CMainWindow::ShowModeTexts(OperationMode mode, const ModeTexts& texts)
 {
     const ModeLabels& labels = LabelsFor(mode);
     m_staticSourceLabel.SetWindowText(labels.source);
@@ -52,7 +52,7 @@ void CDunmereDlg::ShowModeTexts(OperationMode mode, const ModeTexts& texts)
     RepaintInputArea();
 }
 
-void CDunmereDlg::RepaintInputArea()
+void CMainWindow::RepaintInputArea()
 {
     // The labels are drawn transparently, so the picture behind them has to be drawn again
     // before a new text, or the old one shows through.
@@ -67,29 +67,29 @@ void CDunmereDlg::RepaintInputArea()
     UpdateWindow();
 }
 
-void CDunmereDlg::OnModeSingleFile()
+void CMainWindow::OnModeSingleFile()
 {
     SwitchOperationMode(OperationMode::SingleFile);
 }
 
-void CDunmereDlg::OnModeFolder()
+void CMainWindow::OnModeFolder()
 {
     SwitchOperationMode(OperationMode::Folder);
 }
 
-void CDunmereDlg::OnModeSingleFileLabel()
+void CMainWindow::OnModeSingleFileLabel()
 {
     SelectModeButtons(OperationMode::SingleFile);
     SwitchOperationMode(OperationMode::SingleFile);
 }
 
-void CDunmereDlg::OnModeFolderLabel()
+void CMainWindow::OnModeFolderLabel()
 {
     SelectModeButtons(OperationMode::Folder);
     SwitchOperationMode(OperationMode::Folder);
 }
 
-void CDunmereDlg::OnBrowseSource()
+void CMainWindow::OnBrowseSource()
 {
     if (GetOperationMode() == OperationMode::SingleFile)
     {
@@ -115,7 +115,7 @@ void CDunmereDlg::OnBrowseSource()
     m_editTarget.SetWindowText(text.c_str());
 }
 
-void CDunmereDlg::OnBrowseTarget()
+void CMainWindow::OnBrowseTarget()
 {
     std::string folder;
     if (!BrowseForFolder(m_hWnd, kTitleTargetFolder, 0, folder))
@@ -125,7 +125,7 @@ void CDunmereDlg::OnBrowseTarget()
     m_editTarget.SetWindowText(target.c_str());
 }
 
-LRESULT CDunmereDlg::OnDropFiles(WPARAM wParam, LPARAM)
+LRESULT CMainWindow::OnDropFiles(WPARAM wParam, LPARAM)
 {
     HDROP hDrop = reinterpret_cast<HDROP>(wParam);
     // The wide name, so that a character the code page lacks shows as '?' (and the request
@@ -181,7 +181,7 @@ LRESULT CDunmereDlg::OnDropFiles(WPARAM wParam, LPARAM)
     return 0;
 }
 
-bool CDunmereDlg::TakeCommandLineFile()
+bool CMainWindow::TakeCommandLineFile()
 {
     const auto argument = CommandLineArgument(GetProcessCommandLine());
     if (!argument)
@@ -213,7 +213,7 @@ bool CDunmereDlg::TakeCommandLineFile()
     return true;
 }
 
-void CDunmereDlg::UpdatePermissionPasswordState()
+void CMainWindow::UpdatePermissionPasswordState()
 {
     const bool bAnyRestriction = m_chkPreventCopy.GetCheck() == BST_CHECKED ||
                                  m_chkPreventModify.GetCheck() == BST_CHECKED ||
@@ -221,33 +221,33 @@ void CDunmereDlg::UpdatePermissionPasswordState()
     m_editPermissionPassword.EnableWindow(bAnyRestriction ? TRUE : FALSE);
 }
 
-void CDunmereDlg::OnRestrictionChanged()
+void CMainWindow::OnRestrictionChanged()
 {
     UpdatePermissionPasswordState();
 }
 
-void CDunmereDlg::ToggleRestriction(CButton& box)
+void CMainWindow::ToggleRestriction(CButton& box)
 {
     box.SetCheck(box.GetCheck() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
     UpdatePermissionPasswordState();
 }
 
-void CDunmereDlg::OnPreventCopyLabel()
+void CMainWindow::OnPreventCopyLabel()
 {
     ToggleRestriction(m_chkPreventCopy);
 }
 
-void CDunmereDlg::OnPreventModifyLabel()
+void CMainWindow::OnPreventModifyLabel()
 {
     ToggleRestriction(m_chkPreventModify);
 }
 
-void CDunmereDlg::OnPreventPrintLabel()
+void CMainWindow::OnPreventPrintLabel()
 {
     ToggleRestriction(m_chkPreventPrint);
 }
 
-void CDunmereDlg::OnOpenPasswordChange()
+void CMainWindow::OnOpenPasswordChange()
 {
     ::SetWindowTextW(m_editPermissionPassword.m_hWnd,
                      GetWindowTextWide(m_editPassword.m_hWnd, kMemoryMaxChars).c_str());

@@ -25,7 +25,7 @@ constexpr COLORREF kLabelHoverColour = RGB(255, 0, 0);
 
 struct ShadeButtonLook
 {
-    CxShadeButton CDunmereDlg::*button;
+    CShadeButton CMainWindow::*button;
     LONG fontHeight; // 0: the button keeps the dialog's font
     LONG fontWeight;
     const char* tip;
@@ -36,23 +36,23 @@ struct ShadeButtonLook
 };
 
 const ShadeButtonLook kShadeButtons[] = {
-    {&CDunmereDlg::m_btnProtect, 15, 800, kTipProtect, IDI_PROTECT_NORMAL, IDI_PROTECT_DISABLED,
+    {&CMainWindow::m_btnProtect, 15, 800, kTipProtect, IDI_PROTECT_NORMAL, IDI_PROTECT_DISABLED,
      IDI_PROTECT_HOVER, 10},
-    {&CDunmereDlg::m_btnOpenPdf, 12, 600, kTipOpenPdf, IDI_OPEN_NORMAL, IDI_OPEN_DISABLED,
+    {&CMainWindow::m_btnOpenPdf, 12, 600, kTipOpenPdf, IDI_OPEN_NORMAL, IDI_OPEN_DISABLED,
      IDI_OPEN_HOVER, 2},
-    {&CDunmereDlg::m_btnClearList, 12, 600, kTipClearList, IDI_CLEAR_NORMAL, IDI_CLEAR_DISABLED,
+    {&CMainWindow::m_btnClearList, 12, 600, kTipClearList, IDI_CLEAR_NORMAL, IDI_CLEAR_DISABLED,
      IDI_CLEAR_HOVER, 2},
-    {&CDunmereDlg::m_btnSettings, 12, 600, kTipSettings, IDI_SETTINGS_NORMAL, IDI_SETTINGS_DISABLED,
+    {&CMainWindow::m_btnSettings, 12, 600, kTipSettings, IDI_SETTINGS_NORMAL, IDI_SETTINGS_DISABLED,
      IDI_SETTINGS_HOVER, 6},
-    {&CDunmereDlg::m_btnBrowseSource, 0, 0, kTipBrowseSourceSingleFile, IDI_BROWSE_NORMAL,
+    {&CMainWindow::m_btnBrowseSource, 0, 0, kTipBrowseSourceSingleFile, IDI_BROWSE_NORMAL,
      IDI_BROWSE_DISABLED, IDI_BROWSE_HOVER, 4},
-    {&CDunmereDlg::m_btnBrowseTarget, 0, 0, kTipBrowseTargetSingleFile, IDI_BROWSE_NORMAL,
+    {&CMainWindow::m_btnBrowseTarget, 0, 0, kTipBrowseTargetSingleFile, IDI_BROWSE_NORMAL,
      IDI_BROWSE_DISABLED, IDI_BROWSE_HOVER, 4},
 };
 
 struct MenuPicture
 {
-    CBitmap CDunmereDlg::*bitmap;
+    CBitmap CMainWindow::*bitmap;
     UINT commands[6];
 };
 
@@ -69,7 +69,7 @@ std::string UserGuidePath()
 }
 } // namespace
 
-void CDunmereDlg::SetUpMainWindow()
+void CMainWindow::SetUpMainWindow()
 {
     KeepBackgroundPictureBeneath(m_hWnd);
     SetUpResultsList(m_listResults, m_fontHeader, m_imgResults);
@@ -100,15 +100,15 @@ void CDunmereDlg::SetUpMainWindow()
     RestoreLastInputs();
 }
 
-void CDunmereDlg::SetUpMenuPictures()
+void CMainWindow::SetUpMenuPictures()
 {
     static const MenuPicture pictures[] = {
-        {&CDunmereDlg::m_bmpMenuCopy,
+        {&CMainWindow::m_bmpMenuCopy,
          {IDM_COPY_ENTIRE_ROW, IDM_COPY_FILE_NAME, IDM_COPY_PDF_VERSION, IDM_COPY_ENCRYPTION,
           IDM_COPY_TARGET_FILE, IDM_COPY_STATUS}},
-        {&CDunmereDlg::m_bmpMenuPdf, {IDM_OPEN_SOURCE_PDF, IDM_OPEN_TARGET_PDF}},
-        {&CDunmereDlg::m_bmpMenuFolder, {IDM_OPEN_SOURCE_FOLDER, IDM_OPEN_TARGET_FOLDER}},
-        {&CDunmereDlg::m_bmpMenuCross, {IDM_REMOVE_FROM_LIST, IDM_CLEAR_ENTIRE_LIST}},
+        {&CMainWindow::m_bmpMenuPdf, {IDM_OPEN_SOURCE_PDF, IDM_OPEN_TARGET_PDF}},
+        {&CMainWindow::m_bmpMenuFolder, {IDM_OPEN_SOURCE_FOLDER, IDM_OPEN_TARGET_FOLDER}},
+        {&CMainWindow::m_bmpMenuCross, {IDM_REMOVE_FROM_LIST, IDM_CLEAR_ENTIRE_LIST}},
     };
     static const UINT bitmapIds[] = {IDB_MENU_COPY, IDB_MENU_PDF, IDB_MENU_FOLDER, IDB_MENU_CROSS};
 
@@ -127,7 +127,7 @@ void CDunmereDlg::SetUpMenuPictures()
     }
 }
 
-void CDunmereDlg::SetUpLinks()
+void CMainWindow::SetUpLinks()
 {
     m_fontLink.CreateFont(14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
@@ -144,11 +144,11 @@ void CDunmereDlg::SetUpLinks()
     m_linkAbout.m_bNotifyParent = 1;
 }
 
-void CDunmereDlg::SetUpShadeButtons()
+void CMainWindow::SetUpShadeButtons()
 {
     for (const ShadeButtonLook& look : kShadeButtons)
     {
-        CxShadeButton& button = this->*look.button;
+        CShadeButton& button = this->*look.button;
         if (look.fontHeight)
             button.SetLabelFont(kButtonFontFace, look.fontHeight, look.fontWeight, 0, 0);
         button.SetTipTexts(look.tip, "");
@@ -159,7 +159,7 @@ void CDunmereDlg::SetUpShadeButtons()
     }
 }
 
-void CDunmereDlg::RestoreLastInputs()
+void CMainWindow::RestoreLastInputs()
 {
     if (IsRestorable(m_settings.strSourceFile))
         m_editSource.SetWindowText(m_settings.strSourceFile.c_str());
@@ -176,7 +176,7 @@ void CDunmereDlg::RestoreLastInputs()
     UpdatePermissionPasswordState();
 }
 
-HBRUSH CDunmereDlg::OnCtlColorLabels(HDC hDC, HWND hCtl, UINT)
+HBRUSH CMainWindow::OnCtlColorLabels(HDC hDC, HWND hCtl, UINT)
 {
     const int id = ::GetDlgCtrlID(hCtl);
     for (int label : kTransparentLabels)
@@ -188,7 +188,7 @@ HBRUSH CDunmereDlg::OnCtlColorLabels(HDC hDC, HWND hCtl, UINT)
     return nullptr;
 }
 
-LRESULT CDunmereDlg::OnEraseBkgnd(WPARAM, LPARAM)
+LRESULT CMainWindow::OnEraseBkgnd(WPARAM, LPARAM)
 {
     // The background picture covers the whole client area.
     return TRUE;

@@ -4,18 +4,18 @@
 #include "controls/browser_launch.h"
 #include "res/resource.h"
 
-DlgOffer::DlgOffer(CWnd* pParent) : CDialogEx(IDD_OFFER, pParent) {}
+COfferDlg::COfferDlg(CWnd* pParent) : CDialogEx(IDD_OFFER, pParent) {}
 
-DlgOffer::~DlgOffer() = default;
+COfferDlg::~COfferDlg() = default;
 
-void DlgOffer::OnPictureClicked()
+void COfferDlg::OnPictureClicked()
 {
     OpenUrlInBrowser(kOfferProductUrl);
     // The program is closing; the user has seen what the offer had to say.
     EndDialog(IDOK);
 }
 
-bool DlgOffer::OnSetCursor(WPARAM wParam, LPARAM, LRESULT& result)
+bool COfferDlg::OnSetCursor(WPARAM wParam, LPARAM, LRESULT& result)
 {
     // The hand tells that the picture is a link.
     if (::GetDlgCtrlID(reinterpret_cast<HWND>(wParam)) != IDC_OFFER_PICTURE)
@@ -25,11 +25,11 @@ bool DlgOffer::OnSetCursor(WPARAM wParam, LPARAM, LRESULT& result)
     return true;
 }
 
-const MessageMap* DlgOffer::GetMessageMap() const
+const MessageMap* COfferDlg::GetMessageMap() const
 {
     static const MessageEntry entries[] = {
-        OnCommand<&DlgOffer::OnPictureClicked>(IDC_OFFER_PICTURE, STN_CLICKED),
-        OnMessage<&DlgOffer::OnSetCursor>(WM_SETCURSOR),
+        OnCommand<&COfferDlg::OnPictureClicked>(IDC_OFFER_PICTURE, STN_CLICKED),
+        OnMessage<&COfferDlg::OnSetCursor>(WM_SETCURSOR),
     };
     static const MessageMap map(CDialogEx::GetMessageMap(), entries);
     return &map;

@@ -7,11 +7,11 @@
 
 #include "framework/dialog.h"
 
-class DlgOffer : public CDialogEx
+class COfferDlg : public CDialogEx
 {
   public:
-    explicit DlgOffer(CWnd* pParent = nullptr);
-    ~DlgOffer() override;
+    explicit COfferDlg(CWnd* pParent = nullptr);
+    ~COfferDlg() override;
 
   protected:
     const MessageMap* GetMessageMap() const override;

@@ -22,7 +22,7 @@ bool CanTakeFocus(HWND hWnd)
 }
 } // namespace
 
-void CDunmereDlg::OnProtectPdf()
+void CMainWindow::OnProtectPdf()
 {
     // The button is locked while a run starts or runs, but the Enter key or a click queued
     // before the lock still arrive here; they must not empty the list under a run.
@@ -57,12 +57,12 @@ void CDunmereDlg::OnProtectPdf()
     }
 }
 
-void CDunmereDlg::RunRequest(const ProtectionRequest& request, CProtectionView& view)
+void CMainWindow::RunRequest(const ProtectionRequest& request, CProtectionView& view)
 {
     RunProtection(request, view);
 }
 
-int CDunmereDlg::ShowRunMessage(const std::string& text, UINT style)
+int CMainWindow::ShowRunMessage(const std::string& text, UINT style)
 {
     const RunMessage message = {text, style};
     m_pRunMessage = &message;
@@ -72,19 +72,19 @@ int CDunmereDlg::ShowRunMessage(const std::string& text, UINT style)
     return static_cast<int>(result);
 }
 
-void CDunmereDlg::GiveBackFocus()
+void CMainWindow::GiveBackFocus()
 {
     ::SendMessageA(m_hWnd, WM_RUN_ENDED, 0, 0);
 }
 
-void CDunmereDlg::KeepFocusForRun()
+void CMainWindow::KeepFocusForRun()
 {
     HWND hFocus = ::GetFocus();
     m_hFocusBeforeRun = hFocus && ::IsChild(m_hWnd, hFocus) ? hFocus : nullptr;
     m_hFocusDuringRun = nullptr;
 }
 
-void CDunmereDlg::ParkFocusDuringRun()
+void CMainWindow::ParkFocusDuringRun()
 {
     // Disabling the focused control leaves the window without focus, and Esc and Enter would
     // reach nothing: the first control the run leaves free takes it.
@@ -97,7 +97,7 @@ void CDunmereDlg::ParkFocusDuringRun()
     m_hFocusDuringRun = hFree;
 }
 
-void CDunmereDlg::RestoreFocusAfterRun()
+void CMainWindow::RestoreFocusAfterRun()
 {
     HWND hTarget = CanTakeFocus(m_hFocusBeforeRun) ? m_hFocusBeforeRun : m_btnProtect.m_hWnd;
     HWND hFocus = ::GetFocus();
@@ -111,7 +111,7 @@ void CDunmereDlg::RestoreFocusAfterRun()
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hTarget), TRUE);
 }
 
-void CDunmereDlg::RepaintListArea()
+void CMainWindow::RepaintListArea()
 {
     RECT rcList = {};
     RECT rcWindow = {};
@@ -124,7 +124,7 @@ void CDunmereDlg::RepaintListArea()
     ::UpdateWindow(m_hWnd);
 }
 
-BOOL CDunmereDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+BOOL CMainWindow::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     if (message == WM_RUN_MESSAGE_BOX)
     {

@@ -45,7 +45,7 @@ int IsBoxChecked(HWND hBox)
 }
 } // namespace
 
-ProtectionRequest ReadProtectionRequest(CDunmereDlg& dlg)
+ProtectionRequest ReadProtectionRequest(CMainWindow& dlg)
 {
     HWND hDlg = dlg.m_hWnd;
     ProtectionRequest request;
@@ -68,7 +68,7 @@ ProtectionRequest ReadProtectionRequest(CDunmereDlg& dlg)
 
 UINT ProtectionWorker(LPVOID pParam)
 {
-    CDunmereDlg& dlg = *static_cast<CDunmereDlg*>(pParam);
+    CMainWindow& dlg = *static_cast<CMainWindow*>(pParam);
     CWindowProtectionView view(dlg);
     HWND hList = dlg.m_listResults.m_hWnd;
     HWND hProtect = ::GetDlgItem(dlg.m_hWnd, IDOK);

@@ -7,7 +7,7 @@
 
 #include "engine/protection_request.h"
 
-class CDunmereDlg;
+class CMainWindow;
 
 // Status column widths: narrow while rows arrive, wide once the run has rows to read.
 constexpr int kStatusColumn = 4;
@@ -16,7 +16,7 @@ constexpr int kStatusWidthDone = 650;
 
 // The request as the window's fields and the current settings state it. Reads the fields
 // through messages, so either thread may call it.
-ProtectionRequest ReadProtectionRequest(CDunmereDlg& dlg);
+ProtectionRequest ReadProtectionRequest(CMainWindow& dlg);
 
 // The thread procedure; pParam is the main window. Locks the window, runs the request the
 // fields hold at this moment, restores the window (showing what failed when the run itself

@@ -66,16 +66,16 @@ std::string ToAddress(const std::string& guide)
 }
 } // namespace
 
-SettingsDlg::SettingsDlg(CWnd* pParent) : CDialogEx(IDD_SETTINGS, pParent), m_bChanged(0) {}
+CSettingsDlg::CSettingsDlg(CWnd* pParent) : CDialogEx(IDD_SETTINGS, pParent), m_bChanged(0) {}
 
-SettingsDlg::~SettingsDlg() = default;
+CSettingsDlg::~CSettingsDlg() = default;
 
-void SettingsDlg::SetUserGuideAddress(const std::string& address)
+void CSettingsDlg::SetUserGuideAddress(const std::string& address)
 {
     m_strHelpUrl = address.empty() ? address : ToAddress(address) + kUserGuideSettingsSection;
 }
 
-void SettingsDlg::DoDataExchange(CDataExchange* pDX)
+void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialogEx::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SUFFIX, m_editSuffix);
@@ -91,8 +91,8 @@ void SettingsDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_ENCRYPTION_TYPE, m_comboEncryption);
 }
 
-void SettingsDlg::SetUpButton(CxShadeButton& button, const char* tip, UINT iconNormal,
-                              UINT iconDisabled, UINT iconHover)
+void CSettingsDlg::SetUpButton(CShadeButton& button, const char* tip, UINT iconNormal,
+                               UINT iconDisabled, UINT iconHover)
 {
     button.SetLabelFont(kSettingsButtonFontFace, kButtonFontHeight, kButtonFontWeight, 0, 0);
     button.SetTipTexts(tip, "");
@@ -102,7 +102,7 @@ void SettingsDlg::SetUpButton(CxShadeButton& button, const char* tip, UINT iconN
     button.LoadButtonIcons(iconNormal, iconDisabled, iconHover, kButtonIconOffset);
 }
 
-BOOL SettingsDlg::OnInitDialog()
+BOOL CSettingsDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
     KeepBackgroundPictureBeneath(m_hWnd);
@@ -143,52 +143,52 @@ BOOL SettingsDlg::OnInitDialog()
     return FALSE;
 }
 
-void SettingsDlg::EnableSuffixField()
+void CSettingsDlg::EnableSuffixField()
 {
     m_editSuffix.EnableWindow(Ticked(m_chkSetSuffix) ? TRUE : FALSE);
 }
 
-std::string SettingsDlg::ReadSuffix() const
+std::string CSettingsDlg::ReadSuffix() const
 {
     return GetWindowTextAnsi(m_editSuffix.m_hWnd, kSettingsTextMaxChars);
 }
 
-void SettingsDlg::MarkChanged()
+void CSettingsDlg::MarkChanged()
 {
     m_bChanged = 1;
 }
 
-void SettingsDlg::OnSetSuffix()
+void CSettingsDlg::OnSetSuffix()
 {
     EnableSuffixField();
     MarkChanged();
 }
 
-void SettingsDlg::OnSetSuffixLabel()
+void CSettingsDlg::OnSetSuffixLabel()
 {
     Toggle(m_chkSetSuffix);
     OnSetSuffix();
 }
 
-void SettingsDlg::OnIgnoreSuffixFilesLabel()
+void CSettingsDlg::OnIgnoreSuffixFilesLabel()
 {
     Toggle(m_chkIgnoreSuffixFiles);
     MarkChanged();
 }
 
-void SettingsDlg::OnRememberPasswordLabel()
+void CSettingsDlg::OnRememberPasswordLabel()
 {
     Toggle(m_chkRememberPassword);
     MarkChanged();
 }
 
-void SettingsDlg::OnEnableMenuLabel()
+void CSettingsDlg::OnEnableMenuLabel()
 {
     Toggle(m_chkEnableMenu);
     MarkChanged();
 }
 
-void SettingsDlg::ApplyContextMenuOption(int bEnableMenu)
+void CSettingsDlg::ApplyContextMenuOption(int bEnableMenu)
 {
     if (bEnableMenu)
         RegisterContextMenu();
@@ -196,7 +196,7 @@ void SettingsDlg::ApplyContextMenuOption(int bEnableMenu)
         UnregisterContextMenu();
 }
 
-void SettingsDlg::OnSave()
+void CSettingsDlg::OnSave()
 {
     SettingsDialogValues values;
     values.bTargetSetSuffix = Ticked(m_chkSetSuffix);
@@ -232,7 +232,7 @@ void SettingsDlg::OnSave()
     OnOK();
 }
 
-void SettingsDlg::OnClose()
+void CSettingsDlg::OnClose()
 {
     if (m_bChanged && AfxMessageBoxEx(m_hWnd, kMsgCloseWithoutSaving, kSettingsCaption,
                                       MB_YESNO | MB_ICONWARNING) != IDYES)
@@ -240,13 +240,13 @@ void SettingsDlg::OnClose()
     OnCancel();
 }
 
-LRESULT SettingsDlg::OnEraseBkgnd(WPARAM, LPARAM)
+LRESULT CSettingsDlg::OnEraseBkgnd(WPARAM, LPARAM)
 {
     // The background picture covers the whole dialog.
     return TRUE;
 }
 
-HBRUSH SettingsDlg::OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType)
+HBRUSH CSettingsDlg::OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType)
 {
     if (ctlType != CTLCOLOR_STATIC)
         return nullptr;
@@ -262,25 +262,25 @@ HBRUSH SettingsDlg::OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType)
     return nullptr;
 }
 
-const MessageMap* SettingsDlg::GetMessageMap() const
+const MessageMap* CSettingsDlg::GetMessageMap() const
 {
     static const MessageEntry entries[] = {
-        OnCommand<&SettingsDlg::OnSave>(IDOK),
-        OnCommand<&SettingsDlg::OnClose>(IDCANCEL),
-        OnCommand<&SettingsDlg::OnSetSuffix>(IDC_SET_SUFFIX),
-        OnCommand<&SettingsDlg::OnSetSuffixLabel>(IDC_SET_SUFFIX_LABEL),
-        OnCommand<&SettingsDlg::MarkChanged>(IDC_IGNORE_SUFFIX_FILES),
-        OnCommand<&SettingsDlg::OnIgnoreSuffixFilesLabel>(IDC_IGNORE_SUFFIX_FILES_LABEL),
-        OnCommand<&SettingsDlg::MarkChanged>(IDC_REMEMBER_PASSWORDS),
-        OnCommand<&SettingsDlg::OnRememberPasswordLabel>(IDC_REMEMBER_PASSWORDS_LABEL),
-        OnCommand<&SettingsDlg::MarkChanged>(IDC_ENABLE_MENU),
-        OnCommand<&SettingsDlg::OnEnableMenuLabel>(IDC_ENABLE_MENU_LABEL),
-        OnCommand<&SettingsDlg::MarkChanged>(IDC_SUFFIX, EN_CHANGE),
+        OnCommand<&CSettingsDlg::OnSave>(IDOK),
+        OnCommand<&CSettingsDlg::OnClose>(IDCANCEL),
+        OnCommand<&CSettingsDlg::OnSetSuffix>(IDC_SET_SUFFIX),
+        OnCommand<&CSettingsDlg::OnSetSuffixLabel>(IDC_SET_SUFFIX_LABEL),
+        OnCommand<&CSettingsDlg::MarkChanged>(IDC_IGNORE_SUFFIX_FILES),
+        OnCommand<&CSettingsDlg::OnIgnoreSuffixFilesLabel>(IDC_IGNORE_SUFFIX_FILES_LABEL),
+        OnCommand<&CSettingsDlg::MarkChanged>(IDC_REMEMBER_PASSWORDS),
+        OnCommand<&CSettingsDlg::OnRememberPasswordLabel>(IDC_REMEMBER_PASSWORDS_LABEL),
+        OnCommand<&CSettingsDlg::MarkChanged>(IDC_ENABLE_MENU),
+        OnCommand<&CSettingsDlg::OnEnableMenuLabel>(IDC_ENABLE_MENU_LABEL),
+        OnCommand<&CSettingsDlg::MarkChanged>(IDC_SUFFIX, EN_CHANGE),
         // A new encryption type is a change like any other, so Close asks before losing it.
-        OnCommand<&SettingsDlg::MarkChanged>(IDC_ENCRYPTION_TYPE, CBN_SELCHANGE),
-        OnCommand<&SettingsDlg::MarkChanged>(IDC_ENCRYPTION_TYPE, CBN_EDITCHANGE),
-        OnMessage<&SettingsDlg::OnEraseBkgnd>(WM_ERASEBKGND),
-        OnCtlColor<&SettingsDlg::OnCtlColorLabels>(),
+        OnCommand<&CSettingsDlg::MarkChanged>(IDC_ENCRYPTION_TYPE, CBN_SELCHANGE),
+        OnCommand<&CSettingsDlg::MarkChanged>(IDC_ENCRYPTION_TYPE, CBN_EDITCHANGE),
+        OnMessage<&CSettingsDlg::OnEraseBkgnd>(WM_ERASEBKGND),
+        OnCtlColor<&CSettingsDlg::OnCtlColorLabels>(),
     };
     static const MessageMap map(CDialogEx::GetMessageMap(), entries);
     return &map;

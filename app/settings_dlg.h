@@ -14,11 +14,11 @@
 #include "framework/dialog.h"
 #include "settings/settings_record.h"
 
-class SettingsDlg : public CDialogEx
+class CSettingsDlg : public CDialogEx
 {
   public:
-    explicit SettingsDlg(CWnd* pParent = nullptr);
-    ~SettingsDlg() override;
+    explicit CSettingsDlg(CWnd* pParent = nullptr);
+    ~CSettingsDlg() override;
 
     BOOL OnInitDialog() override;
 
@@ -34,8 +34,8 @@ class SettingsDlg : public CDialogEx
     int m_bChanged;
 
     // Bound controls.
-    CxShadeButton m_btnSave;
-    CxShadeButton m_btnClose;
+    CShadeButton m_btnSave;
+    CShadeButton m_btnClose;
     CEdit m_editSuffix;
     CStatic m_staticSetSuffix;
     CButton m_chkSetSuffix;
@@ -67,7 +67,7 @@ class SettingsDlg : public CDialogEx
     HBRUSH OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType);
 
   private:
-    void SetUpButton(CxShadeButton& button, const char* tip, UINT iconNormal, UINT iconDisabled,
+    void SetUpButton(CShadeButton& button, const char* tip, UINT iconNormal, UINT iconDisabled,
                      UINT iconHover);
     void EnableSuffixField();
     std::string ReadSuffix() const;

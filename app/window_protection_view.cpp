@@ -37,7 +37,7 @@ constexpr int kUnlockedControls[] = {
 constexpr int kLastProgress = 100;
 } // namespace
 
-CWindowProtectionView::CWindowProtectionView(CDunmereDlg& dlg) : m_dlg(dlg) {}
+CWindowProtectionView::CWindowProtectionView(CMainWindow& dlg) : m_dlg(dlg) {}
 
 CWindowProtectionView::~CWindowProtectionView() = default;
 

@@ -8,9 +8,9 @@
 
 #include "engine/protection_view.h"
 
-class CDunmereDlg;
+class CMainWindow;
 
-// Sent to the main window by a run that has a message to show (CDunmereDlg::ShowRunMessage).
+// Sent to the main window by a run that has a message to show (CMainWindow::ShowRunMessage).
 // The window shows it with its own message box and returns the pressed button's id.
 constexpr UINT WM_RUN_MESSAGE_BOX = WM_APP + 1;
 // Sent to the main window by a run that has given the window back.
@@ -19,7 +19,7 @@ constexpr UINT WM_RUN_ENDED = WM_APP + 2;
 class CWindowProtectionView : public CProtectionView
 {
   public:
-    explicit CWindowProtectionView(CDunmereDlg& dlg);
+    explicit CWindowProtectionView(CMainWindow& dlg);
     ~CWindowProtectionView() override;
 
     void SetProgress(int nPos) override;
@@ -34,6 +34,6 @@ class CWindowProtectionView : public CProtectionView
   private:
     HWND Control(int nId) const;
 
-    CDunmereDlg& m_dlg;
+    CMainWindow& m_dlg;
     int m_nProgress = -1; // the position last sent to the bar
 };

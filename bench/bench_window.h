@@ -9,7 +9,7 @@
 
 #include "app/main_window.h"
 
-class BenchWindow : public CDunmereDlg
+class BenchWindow : public CMainWindow
 {
   public:
     explicit BenchWindow(const std::string& settingsPath) { m_strSettingsPath = settingsPath; }

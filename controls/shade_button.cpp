@@ -14,9 +14,9 @@ namespace
 constexpr int kLabelBufferSize = 1000;
 constexpr int kTipMaxWidth = 300;
 
-void SetMixedPalette(ShadeImage& image, COLORREF shadow, COLORREF face, COLORREF highlight)
+void SetMixedPalette(CShadeImage& image, COLORREF shadow, COLORREF face, COLORREF highlight)
 {
-    auto mix = [](COLORREF to, COLORREF from, int i, int index, ShadeImage& img)
+    auto mix = [](COLORREF to, COLORREF from, int i, int index, CShadeImage& img)
     {
         img.SetPaletteEntry(
             index, static_cast<BYTE>((GetRValue(to) * i + GetRValue(from) * (128 - i)) / 128),
@@ -75,7 +75,7 @@ void FillFace(HDC hDC, const RECT& rc)
 }
 } // namespace
 
-CxShadeButton::CxShadeButton()
+CShadeButton::CShadeButton()
     : m_pLabelLogFont(nullptr), m_bChecked(0), m_bPushLike(0), m_nKind(SHADE_PUSH), m_bHover(0),
       m_bLButtonDown(0), m_nFocusInset(4), m_clrLabel(GetSysColor(COLOR_BTNTEXT)),
       m_clrLabelHover(GetSysColor(COLOR_BTNTEXT)), m_bFrame(1), m_hIconNormal(nullptr),
@@ -84,7 +84,7 @@ CxShadeButton::CxShadeButton()
 {
 }
 
-CxShadeButton::~CxShadeButton()
+CShadeButton::~CShadeButton()
 {
     m_fontLabel.DeleteObject();
     delete m_pLabelLogFont;
@@ -93,7 +93,7 @@ CxShadeButton::~CxShadeButton()
         m_wndTip.DestroyWindow();
 }
 
-void CxShadeButton::PreSubclassWindow()
+void CShadeButton::PreSubclassWindow()
 {
     CButton::PreSubclassWindow();
     const DWORD style = GetStyle();
@@ -130,8 +130,8 @@ void CxShadeButton::PreSubclassWindow()
     ModifyStyle(0, BS_OWNERDRAW);
 }
 
-BOOL CxShadeButton::SetLabelFont(const char* faceName, LONG height, LONG weight, BYTE italic,
-                                 BYTE underline)
+BOOL CShadeButton::SetLabelFont(const char* faceName, LONG height, LONG weight, BYTE italic,
+                                BYTE underline)
 {
     if (!m_pLabelLogFont)
     {
@@ -150,12 +150,12 @@ BOOL CxShadeButton::SetLabelFont(const char* faceName, LONG height, LONG weight,
     return m_fontLabel.CreateFontIndirect(m_pLabelLogFont);
 }
 
-const std::string& CxShadeButton::GetTipTextToShow() const
+const std::string& CShadeButton::GetTipTextToShow() const
 {
     return m_bChecked && !m_strTipChecked.empty() ? m_strTipChecked : m_strTip;
 }
 
-void CxShadeButton::SetTipTexts(const char* text, const char* checkedText)
+void CShadeButton::SetTipTexts(const char* text, const char* checkedText)
 {
     m_strTip = text ? text : "";
     m_strTipChecked = checkedText ? checkedText : "";
@@ -173,7 +173,7 @@ void CxShadeButton::SetTipTexts(const char* text, const char* checkedText)
     }
 }
 
-void CxShadeButton::RelayTipEvent(UINT message, WPARAM wParam, LPARAM lParam)
+void CShadeButton::RelayTipEvent(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!m_wndTip.IsWindow())
         return;
@@ -188,7 +188,7 @@ void CxShadeButton::RelayTipEvent(UINT message, WPARAM wParam, LPARAM lParam)
     m_wndTip.RelayEvent(&msg);
 }
 
-void CxShadeButton::BuildShadeImages()
+void CShadeButton::BuildShadeImages()
 {
     RECT rc = {};
     GetWindowRect(&rc);
@@ -196,8 +196,8 @@ void CxShadeButton::BuildShadeImages()
                      GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT), &std::rand);
 }
 
-void CxShadeButton::BuildShadeImages(int width, int height, COLORREF shadow, COLORREF face,
-                                     COLORREF highlight, ShadeNoiseSource nextRandom)
+void CShadeButton::BuildShadeImages(int width, int height, COLORREF shadow, COLORREF face,
+                                    COLORREF highlight, ShadeNoiseSource nextRandom)
 {
     const int m = m_nFocusInset;
     m_imgFocusH.Create(std::max(width - 2 * m - 1, 1), 1);
@@ -237,7 +237,7 @@ void CxShadeButton::BuildShadeImages(int width, int height, COLORREF shadow, COL
     m_imgPressed.CopyFrom(m_imgHover);
 }
 
-void CxShadeButton::DestroyIcons()
+void CShadeButton::DestroyIcons()
 {
     if (m_hIconPressed && m_hIconPressed != m_hIconNormal)
         DestroyIcon(m_hIconPressed);
@@ -250,7 +250,7 @@ void CxShadeButton::DestroyIcons()
     m_hIconNormal = m_hIconPressed = m_hIconHover = m_hIconDisabled = nullptr;
 }
 
-void CxShadeButton::LoadButtonIcons(UINT normalId, UINT disabledId, UINT hoverId, int xOffset)
+void CShadeButton::LoadButtonIcons(UINT normalId, UINT disabledId, UINT hoverId, int xOffset)
 {
     DestroyIcons();
     HINSTANCE instance = AfxGetResourceHandle();
@@ -286,7 +286,7 @@ void CxShadeButton::LoadButtonIcons(UINT normalId, UINT disabledId, UINT hoverId
     m_hIconDisabled = disabledId ? load(disabledId) : nullptr;
 }
 
-void CxShadeButton::DrawIconAt(HDC hDC, HICON hIcon, int dx, int dy) const
+void CShadeButton::DrawIconAt(HDC hDC, HICON hIcon, int dx, int dy) const
 {
     if (!hIcon)
         return;
@@ -305,12 +305,12 @@ void CxShadeButton::DrawIconAt(HDC hDC, HICON hIcon, int dx, int dy) const
     DrawIconEx(hDC, x + dx, y + dy, hIcon, 0, 0, 0, nullptr, DI_NORMAL);
 }
 
-bool CxShadeButton::IsUnderCursorPoint(POINT screenPoint) const
+bool CShadeButton::IsUnderCursorPoint(POINT screenPoint) const
 {
     return WindowFromPoint(screenPoint) == m_hWnd;
 }
 
-void CxShadeButton::DrawItem(DRAWITEMSTRUCT* item)
+void CShadeButton::DrawItem(DRAWITEMSTRUCT* item)
 {
     // While the left button is held, the pushed look follows the cursor; the state change
     // repaints the button.
@@ -393,7 +393,7 @@ void CxShadeButton::DrawItem(DRAWITEMSTRUCT* item)
         }
         else
         {
-            const ShadeImage& face = m_bHover && m_imgHover.IsCreated() ? m_imgHover : m_imgNormal;
+            const CShadeImage& face = m_bHover && m_imgHover.IsCreated() ? m_imgHover : m_imgNormal;
             if (!face.Draw(hMem, 0, 0))
                 FillFace(hMem, rc);
             DrawIconAt(hMem, m_bHover && m_hIconHover ? m_hIconHover : m_hIconNormal, 0, 0);
@@ -428,12 +428,12 @@ void CxShadeButton::DrawItem(DRAWITEMSTRUCT* item)
     BitBlt(item->hDC, item->rcItem.left, item->rcItem.top, width, height, hMem, 0, 0, SRCCOPY);
 }
 
-LRESULT CxShadeButton::OnEraseBkgnd(WPARAM, LPARAM)
+LRESULT CShadeButton::OnEraseBkgnd(WPARAM, LPARAM)
 {
     return TRUE;
 }
 
-LRESULT CxShadeButton::OnLButtonDown(WPARAM wParam, LPARAM lParam)
+LRESULT CShadeButton::OnLButtonDown(WPARAM wParam, LPARAM lParam)
 {
     RelayTipEvent(WM_LBUTTONDOWN, wParam, lParam);
     if (m_bHover)
@@ -447,14 +447,14 @@ LRESULT CxShadeButton::OnLButtonDown(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-LRESULT CxShadeButton::OnLButtonDblClk(WPARAM wParam, LPARAM lParam)
+LRESULT CShadeButton::OnLButtonDblClk(WPARAM wParam, LPARAM lParam)
 {
     // A quick second click is a second press, not a double click.
     SendMessage(WM_LBUTTONDOWN, wParam, lParam);
     return 0;
 }
 
-LRESULT CxShadeButton::OnLButtonUp(WPARAM wParam, LPARAM lParam)
+LRESULT CShadeButton::OnLButtonUp(WPARAM wParam, LPARAM lParam)
 {
     if (m_nKind == SHADE_CHECK || m_nKind == SHADE_RADIO)
     {
@@ -471,7 +471,7 @@ LRESULT CxShadeButton::OnLButtonUp(WPARAM wParam, LPARAM lParam)
     return Default();
 }
 
-LRESULT CxShadeButton::OnMouseMove(WPARAM wParam, LPARAM lParam)
+LRESULT CShadeButton::OnMouseMove(WPARAM wParam, LPARAM lParam)
 {
     RelayTipEvent(WM_MOUSEMOVE, wParam, lParam);
     if (m_bLButtonDown && GetCapture() == m_hWnd)
@@ -498,14 +498,14 @@ LRESULT CxShadeButton::OnMouseMove(WPARAM wParam, LPARAM lParam)
     return Default();
 }
 
-LRESULT CxShadeButton::OnMouseLeave(WPARAM, LPARAM)
+LRESULT CShadeButton::OnMouseLeave(WPARAM, LPARAM)
 {
     m_bHover = 0;
     Invalidate(TRUE);
     return 0;
 }
 
-LRESULT CxShadeButton::OnKillFocus(WPARAM, LPARAM)
+LRESULT CShadeButton::OnKillFocus(WPARAM, LPARAM)
 {
     if (GetCapture() == m_hWnd)
     {
@@ -515,14 +515,14 @@ LRESULT CxShadeButton::OnKillFocus(WPARAM, LPARAM)
     return Default();
 }
 
-LRESULT CxShadeButton::OnKeyDown(WPARAM wParam, LPARAM)
+LRESULT CShadeButton::OnKeyDown(WPARAM wParam, LPARAM)
 {
     if (wParam == VK_SPACE && (m_nKind == SHADE_CHECK || m_nKind == SHADE_RADIO))
         SendMessage(BM_SETCHECK, m_nKind == SHADE_CHECK ? !m_bChecked : 1);
     return Default();
 }
 
-LRESULT CxShadeButton::OnSetCheck(WPARAM wParam, LPARAM)
+LRESULT CShadeButton::OnSetCheck(WPARAM wParam, LPARAM)
 {
     m_bChecked = wParam != 0 ? 1 : 0;
     if (m_nKind == SHADE_PUSH)
@@ -544,12 +544,12 @@ LRESULT CxShadeButton::OnSetCheck(WPARAM wParam, LPARAM)
     return 0;
 }
 
-LRESULT CxShadeButton::OnGetCheck(WPARAM, LPARAM)
+LRESULT CShadeButton::OnGetCheck(WPARAM, LPARAM)
 {
     return m_bChecked;
 }
 
-LRESULT CxShadeButton::OnUncheck(WPARAM, LPARAM)
+LRESULT CShadeButton::OnUncheck(WPARAM, LPARAM)
 {
     if (m_bChecked)
     {
@@ -561,20 +561,20 @@ LRESULT CxShadeButton::OnUncheck(WPARAM, LPARAM)
     return 0;
 }
 
-const MessageMap* CxShadeButton::GetMessageMap() const
+const MessageMap* CShadeButton::GetMessageMap() const
 {
     static const MessageEntry entries[] = {
-        OnMessage<&CxShadeButton::OnEraseBkgnd>(WM_ERASEBKGND),
-        OnMessage<&CxShadeButton::OnLButtonDown>(WM_LBUTTONDOWN),
-        OnMessage<&CxShadeButton::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
-        OnMessage<&CxShadeButton::OnLButtonUp>(WM_LBUTTONUP),
-        OnMessage<&CxShadeButton::OnMouseMove>(WM_MOUSEMOVE),
-        OnMessage<&CxShadeButton::OnMouseLeave>(WM_MOUSELEAVE),
-        OnMessage<&CxShadeButton::OnKillFocus>(WM_KILLFOCUS),
-        OnMessage<&CxShadeButton::OnKeyDown>(WM_KEYDOWN),
-        OnMessage<&CxShadeButton::OnSetCheck>(BM_SETCHECK),
-        OnMessage<&CxShadeButton::OnGetCheck>(BM_GETCHECK),
-        OnMessage<&CxShadeButton::OnUncheck>(WM_SHADEBUTTON_UNCHECK),
+        OnMessage<&CShadeButton::OnEraseBkgnd>(WM_ERASEBKGND),
+        OnMessage<&CShadeButton::OnLButtonDown>(WM_LBUTTONDOWN),
+        OnMessage<&CShadeButton::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
+        OnMessage<&CShadeButton::OnLButtonUp>(WM_LBUTTONUP),
+        OnMessage<&CShadeButton::OnMouseMove>(WM_MOUSEMOVE),
+        OnMessage<&CShadeButton::OnMouseLeave>(WM_MOUSELEAVE),
+        OnMessage<&CShadeButton::OnKillFocus>(WM_KILLFOCUS),
+        OnMessage<&CShadeButton::OnKeyDown>(WM_KEYDOWN),
+        OnMessage<&CShadeButton::OnSetCheck>(BM_SETCHECK),
+        OnMessage<&CShadeButton::OnGetCheck>(BM_GETCHECK),
+        OnMessage<&CShadeButton::OnUncheck>(WM_SHADEBUTTON_UNCHECK),
     };
     static const MessageMap map(CButton::GetMessageMap(), entries);
     return &map;

@@ -1,6 +1,6 @@
 #pragma once
 
-// CxShadeButton: an owner-drawn button with a softly shaded, slightly noisy 3-D face, an icon at
+// CShadeButton: an owner-drawn button with a softly shaded, slightly noisy 3-D face, an icon at
 // its left, a label in its own font, a lighter face and another label colour under the mouse,
 // and a tooltip. A template's check box or radio button style makes it behave as one.
 //
@@ -28,11 +28,11 @@ constexpr UINT WM_SHADEBUTTON_UNCHECK = WM_USER + 256;
 // Draws pseudo-random values 0..32767 for the noise of the face; the C library's rand.
 using ShadeNoiseSource = int (*)();
 
-class CxShadeButton : public CButton
+class CShadeButton : public CButton
 {
   public:
-    CxShadeButton();
-    ~CxShadeButton() override;
+    CShadeButton();
+    ~CShadeButton() override;
 
     BOOL SetLabelFont(const char* faceName, LONG height, LONG weight, BYTE italic, BYTE underline);
     void SetTipTexts(const char* text, const char* checkedText);
@@ -61,12 +61,12 @@ class CxShadeButton : public CButton
     BYTE m_bChecked;
     BYTE m_bPushLike;
     int m_nKind; // ShadeButtonKind
-    ShadeImage m_imgNormal;
-    ShadeImage m_imgPressed;
-    ShadeImage m_imgDisabled;
-    ShadeImage m_imgHover;
-    ShadeImage m_imgFocusH;
-    ShadeImage m_imgFocusV;
+    CShadeImage m_imgNormal;
+    CShadeImage m_imgPressed;
+    CShadeImage m_imgDisabled;
+    CShadeImage m_imgHover;
+    CShadeImage m_imgFocusH;
+    CShadeImage m_imgFocusV;
     BYTE m_bHover;
     BYTE m_bLButtonDown;
     CToolTipCtrl m_wndTip;

@@ -10,11 +10,11 @@ BYTE Blend(BYTE channel, BYTE target, int percent)
 }
 } // namespace
 
-ShadeImage::ShadeImage() : m_nWidth(0), m_nHeight(0), m_palette{} {}
+CShadeImage::CShadeImage() : m_nWidth(0), m_nHeight(0), m_palette{} {}
 
-ShadeImage::~ShadeImage() = default;
+CShadeImage::~CShadeImage() = default;
 
-bool ShadeImage::Create(int width, int height)
+bool CShadeImage::Create(int width, int height)
 {
     Release();
     if (width <= 0 || height <= 0)
@@ -25,7 +25,7 @@ bool ShadeImage::Create(int width, int height)
     return true;
 }
 
-void ShadeImage::Release()
+void CShadeImage::Release()
 {
     m_nWidth = 0;
     m_nHeight = 0;
@@ -33,7 +33,7 @@ void ShadeImage::Release()
     std::vector<BYTE>().swap(m_pixels);
 }
 
-void ShadeImage::SetPaletteEntry(int index, BYTE red, BYTE green, BYTE blue)
+void CShadeImage::SetPaletteEntry(int index, BYTE red, BYTE green, BYTE blue)
 {
     if (index < 0 || index > 255)
         return;
@@ -43,12 +43,12 @@ void ShadeImage::SetPaletteEntry(int index, BYTE red, BYTE green, BYTE blue)
     m_palette[index].rgbReserved = 0;
 }
 
-RGBQUAD ShadeImage::GetPaletteEntry(int index) const
+RGBQUAD CShadeImage::GetPaletteEntry(int index) const
 {
     return index >= 0 && index <= 255 ? m_palette[index] : RGBQUAD{};
 }
 
-void ShadeImage::BlendPalette(COLORREF colour, int percent)
+void CShadeImage::BlendPalette(COLORREF colour, int percent)
 {
     for (RGBQUAD& entry : m_palette)
     {
@@ -58,7 +58,7 @@ void ShadeImage::BlendPalette(COLORREF colour, int percent)
     }
 }
 
-void ShadeImage::CopyFrom(const ShadeImage& other)
+void CShadeImage::CopyFrom(const CShadeImage& other)
 {
     if (&other == this)
         return;
@@ -68,21 +68,21 @@ void ShadeImage::CopyFrom(const ShadeImage& other)
     m_pixels = other.m_pixels;
 }
 
-BYTE ShadeImage::GetPixelIndex(int x, int y) const
+BYTE CShadeImage::GetPixelIndex(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
         return 0;
     return m_pixels[static_cast<size_t>(y) * Stride() + x];
 }
 
-void ShadeImage::SetPixelIndex(int x, int y, BYTE index)
+void CShadeImage::SetPixelIndex(int x, int y, BYTE index)
 {
     if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
         return;
     m_pixels[static_cast<size_t>(y) * Stride() + x] = index;
 }
 
-bool ShadeImage::Draw(HDC hDC, int x, int y) const
+bool CShadeImage::Draw(HDC hDC, int x, int y) const
 {
     if (!IsCreated() || !hDC)
         return false;

@@ -7,13 +7,13 @@
 
 #include <vector>
 
-class ShadeImage
+class CShadeImage
 {
   public:
-    ShadeImage();
-    ~ShadeImage();
-    ShadeImage(const ShadeImage&) = delete;
-    ShadeImage& operator=(const ShadeImage&) = delete;
+    CShadeImage();
+    ~CShadeImage();
+    CShadeImage(const CShadeImage&) = delete;
+    CShadeImage& operator=(const CShadeImage&) = delete;
 
     // A new image of width x height pixels, all index 0, with a black palette. What the image
     // held before is released. False for an empty size.
@@ -30,7 +30,7 @@ class ShadeImage
     void BlendPalette(COLORREF colour, int percent);
 
     // Same size, palette and pixels as other; an empty other empties this one.
-    void CopyFrom(const ShadeImage& other);
+    void CopyFrom(const CShadeImage& other);
 
     // Palette index of a pixel; y counts stored rows, so y = 0 is the bottom row on screen.
     BYTE GetPixelIndex(int x, int y) const;

@@ -16,10 +16,10 @@ namespace
 {
 // bcrypt.dll is not one of the system's known DLLs: an import of it would be looked for beside
 // the executable first, so it is loaded from the system folder when the provider is made.
-class SystemRandomProvider final : public RandomDataProvider
+class CSystemRandomProvider final : public RandomDataProvider
 {
   public:
-    SystemRandomProvider() : m_hBcrypt(LoadSystemLibrary(L"bcrypt.dll"))
+    CSystemRandomProvider() : m_hBcrypt(LoadSystemLibrary(L"bcrypt.dll"))
     {
         if (!m_hBcrypt)
             return;
@@ -30,7 +30,7 @@ class SystemRandomProvider final : public RandomDataProvider
         if (m_open && m_open(&m_hAlgorithm, BCRYPT_RNG_ALGORITHM, nullptr, 0) != 0)
             m_hAlgorithm = nullptr;
     }
-    ~SystemRandomProvider() override;
+    ~CSystemRandomProvider() override;
 
     bool IsUsable() const { return m_generate != nullptr; }
 
@@ -68,7 +68,7 @@ class SystemRandomProvider final : public RandomDataProvider
     BCRYPT_ALG_HANDLE m_hAlgorithm = nullptr;
 };
 
-SystemRandomProvider::~SystemRandomProvider()
+CSystemRandomProvider::~CSystemRandomProvider()
 {
     if (m_hAlgorithm && m_close)
         m_close(m_hAlgorithm, 0);
@@ -85,7 +85,7 @@ void InstallSystemRandomProvider()
                    {
                        // Lives for the whole process: qpdf keeps a plain pointer to it.
                        // Without bcrypt qpdf keeps its own, slower source.
-                       static SystemRandomProvider provider;
+                       static CSystemRandomProvider provider;
                        if (provider.IsUsable())
                            QUtil::setRandomDataProvider(&provider);
                    });

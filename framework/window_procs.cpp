@@ -131,7 +131,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     CWnd* wnd = WindowProcAccess::Find(hWnd, WindowProcAccess::kOwnClass);
     if (!wnd)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
-    CurrentMessageScope current(wnd, message, wParam, lParam);
+    CCurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     if (!WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result))
         result = ::DefWindowProcA(hWnd, message, wParam, lParam);
@@ -148,7 +148,7 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     // Default() asked the dialog manager for its own processing of this message.
     if (WindowProcAccess::TakeDefaultPending(wnd, message, wParam, lParam))
         return FALSE;
-    CurrentMessageScope current(wnd, message, wParam, lParam);
+    CCurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     const bool handled = WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result);
     if (message == WM_NCDESTROY && current.ObjectAlive())
@@ -165,7 +165,7 @@ LRESULT CALLBACK FrameworkSubclassProc(HWND hWnd, UINT message, WPARAM wParam, L
                                        UINT_PTR, DWORD_PTR refData)
 {
     CWnd* wnd = reinterpret_cast<CWnd*>(refData);
-    CurrentMessageScope current(wnd, message, wParam, lParam);
+    CCurrentMessageScope current(wnd, message, wParam, lParam);
     LRESULT result = 0;
     const bool handled = WindowProcAccess::Dispatch(wnd, hWnd, message, wParam, lParam, result);
     if (message == WM_NCDESTROY && current.ObjectAlive())

@@ -18,16 +18,16 @@ void SetWindowBeingCreated(CWnd* wnd);
 
 // Makes a message the object's current one (CWnd::Default) for the scope's lifetime; the
 // outermost scope of an object destroyed meanwhile destroys the window it made.
-class CurrentMessageScope
+class CCurrentMessageScope
 {
   public:
-    CurrentMessageScope(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam,
-                        bool bDefaultPending = false)
+    CCurrentMessageScope(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam,
+                         bool bDefaultPending = false)
         : m_wnd(wnd), m_message{message, wParam, lParam, wnd->m_pCurrent, bDefaultPending}
     {
         wnd->m_pCurrent = &m_message;
     }
-    ~CurrentMessageScope()
+    ~CCurrentMessageScope()
     {
         if (!m_message.bObjectGone)
             m_wnd->m_pCurrent = m_message.outer;
@@ -36,8 +36,8 @@ class CurrentMessageScope
     }
     // False once the object has been destroyed during the message: leave it alone then.
     bool ObjectAlive() const { return !m_message.bObjectGone; }
-    CurrentMessageScope(const CurrentMessageScope&) = delete;
-    CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
+    CCurrentMessageScope(const CCurrentMessageScope&) = delete;
+    CCurrentMessageScope& operator=(const CCurrentMessageScope&) = delete;
 
   private:
     CWnd* m_wnd;

@@ -220,7 +220,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case Binding::Dialog:
     {
         // The dialog manager calls the dialog procedure first, which then declines once.
-        CurrentMessageScope pending(this, message, wParam, lParam, true);
+        CCurrentMessageScope pending(this, message, wParam, lParam, true);
         return ::DefDlgProcA(m_hWnd, message, wParam, lParam);
     }
     default:
@@ -289,7 +289,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     const UINT reflected = WM_REFLECT_BASE + message;
-    CurrentMessageScope current(this, reflected, wParam, lParam);
+    CCurrentMessageScope current(this, reflected, wParam, lParam);
     LRESULT result = 0;
     if (!OnWndMsg(reflected, wParam, lParam, &result))
         return FALSE;

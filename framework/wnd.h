@@ -171,7 +171,7 @@ class CWnd
 
   private:
     friend struct WindowProcAccess;
-    friend class CurrentMessageScope;
+    friend class CCurrentMessageScope;
 
     // Window property that holds a bound window's object.
     static constexpr const char* kObjectProperty = "Sealwick.CWnd";

@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     {
         // The options a fresh settings file holds; then the user's first touches, after which
         // the labels must repaint cleanly over the picture.
-        SettingsDlg settings;
+        CSettingsDlg settings;
         bAllWritten = Show(settings, folder, "settings_dialog", nullptr) && bAllWritten;
         bAllWritten = Show(settings, folder, "settings_dialog_changed",
                            [&]
@@ -60,7 +60,7 @@ int main(int argc, char** argv)
         bAllWritten = Show(about, folder, "about_box", nullptr) && bAllWritten;
     }
     {
-        DlgOffer offer;
+        COfferDlg offer;
         bAllWritten = Show(offer, folder, "offer_dialog", nullptr) && bAllWritten;
     }
     return bAllWritten ? 0 : 1;

@@ -16,7 +16,7 @@ bool CaptureButton(HWND hButton, const std::string& folder, const char* name)
     return CaptureScreenRect(rect, folder, name);
 }
 
-void PutCursorOn(CxShadeButton& button, int x, int y)
+void PutCursorOn(CShadeButton& button, int x, int y)
 {
     POINT at = {x, y};
     button.ClientToScreen(&at);
@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     ::SetCursorPos(1200, 1000); // away from every button
     Settle(1000);
     bool bAll = true;
-    CxShadeButton& protect = dlg.m_btnProtect;
+    CShadeButton& protect = dlg.m_btnProtect;
     // Its tooltip would come up over the pictures of the hovered states.
     protect.m_wndTip.SendMessage(TTM_ACTIVATE, FALSE);
     bAll = CaptureButton(protect, folder, "shade_button_normal") && bAll;

@@ -14,7 +14,7 @@
 namespace
 {
 // The application with the main window replaced by a look at the thread it would run on.
-class ProbedApp : public CDunmereApp
+class ProbedApp : public CSealwickApp
 {
   public:
     HRESULT m_hrMultiThreaded = S_OK;

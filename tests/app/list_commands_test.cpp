@@ -292,7 +292,7 @@ TEST_F(ListCommands, OpenPdfFollowsTheSelectionAndOpensRowZeroWithoutOne)
 
 TEST_F(ListCommands, ClearingAsksOnlyTheFirstTimeInAProcess)
 {
-    CDunmereDlg::s_bConfirmClear = 1; // as after a start
+    CMainWindow::s_bConfirmClear = 1; // as after a start
     AddRow("C:\\a.pdf", "C:\\a_out.pdf", kOk);
     list().SetColumnWidth(4, 650);
     w().m_btnClearList.EnableWindow(TRUE);

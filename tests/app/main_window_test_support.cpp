@@ -65,7 +65,7 @@ void TestMainWindow::RunRequest(const ProtectionRequest& request, CProtectionVie
     if (m_onRun)
         m_onRun(view);
     else
-        CDunmereDlg::RunRequest(request, view);
+        CMainWindow::RunRequest(request, view);
 }
 
 std::string TestMainWindow::GetProcessCommandLine() const

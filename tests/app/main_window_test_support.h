@@ -12,7 +12,7 @@
 #include "app/main_window.h"
 #include "tests/support/window_test_support.h"
 
-class TestMainWindow : public CDunmereDlg
+class TestMainWindow : public CMainWindow
 {
   public:
     TestMainWindow(const std::string& settingsPath, const std::string& commandLine = "");
@@ -27,7 +27,7 @@ class TestMainWindow : public CDunmereDlg
     // Replaces the engine's part of a run when set; called on the run's thread.
     std::function<void(CProtectionView&)> m_onRun;
 
-    using CDunmereDlg::m_modeMemory;
+    using CMainWindow::m_modeMemory;
 
     std::string Text(int id) const;
     bool IsChecked(int id) const;

@@ -109,10 +109,10 @@ TEST(VersionBlock, OwnResourceReadsAsTheSystemReadsIt)
     EXPECT_EQ(0, memcmp(system, &ours, sizeof ours));
 }
 
-TEST(DlgOffer, PictureClickOpensTheProductPage)
+TEST(COfferDlg, PictureClickOpensTheProductPage)
 {
     ResetLaunchFakes();
-    DlgOffer dlg;
+    COfferDlg dlg;
     ASSERT_TRUE(dlg.Create());
     HWND picture = ::GetDlgItem(dlg.m_hWnd, IDC_OFFER_PICTURE);
     ASSERT_TRUE(picture);
@@ -125,10 +125,10 @@ TEST(DlgOffer, PictureClickOpensTheProductPage)
     EXPECT_TRUE(dlg.IsEnded());
 }
 
-TEST(DlgOffer, EscClosesWithoutOpeningAnything)
+TEST(COfferDlg, EscClosesWithoutOpeningAnything)
 {
     ResetLaunchFakes();
-    DlgOffer dlg;
+    COfferDlg dlg;
     ASSERT_TRUE(dlg.Create());
     dlg.SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_TRUE(dlg.IsEnded());

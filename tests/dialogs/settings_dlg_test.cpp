@@ -24,7 +24,7 @@ struct Box
 };
 
 // The dialog with the verb's registry work recorded instead of done.
-class TestSettingsDlg : public SettingsDlg
+class TestSettingsDlg : public CSettingsDlg
 {
   public:
     std::vector<int> verbCalls; // the bEnableMenu value of each call

@@ -41,7 +41,7 @@ class ShadeButtonTest : public ::testing::Test
         ASSERT_NE(nullptr, s_dlg);
         for (UINT id = IDC_SHADE_PROTECT; id <= IDC_SHADE_LONE_RADIO; ++id)
         {
-            CxShadeButton* button = s_dlg->Button(id);
+            CShadeButton* button = s_dlg->Button(id);
             button->EnableWindow(TRUE);
             button->SendMessage(BM_SETCHECK, BST_UNCHECKED);
             button->m_bLButtonDown = 0;
@@ -53,10 +53,10 @@ class ShadeButtonTest : public ::testing::Test
         s_dlg->clicks.clear();
     }
 
-    static CxShadeButton& Btn(UINT id) { return *s_dlg->Button(id); }
+    static CShadeButton& Btn(UINT id) { return *s_dlg->Button(id); }
 
     // Puts the cursor on a client point of the button, as a real mouse would be.
-    static LPARAM CursorAt(CxShadeButton& button, int x, int y)
+    static LPARAM CursorAt(CShadeButton& button, int x, int y)
     {
         POINT screen = {x, y};
         button.ClientToScreen(&screen);
@@ -64,7 +64,7 @@ class ShadeButtonTest : public ::testing::Test
         return Point(x, y);
     }
 
-    static std::string TipText(CxShadeButton& button)
+    static std::string TipText(CShadeButton& button)
     {
         char text[100] = "";
         button.m_wndTip.GetText(text, sizeof text, &button);
@@ -101,7 +101,7 @@ TEST_F(ShadeButtonTest, ReadsKindLookAndLabelAlignmentFromTheStyle)
                                     s_dlg->m_hWnd, nullptr, nullptr, nullptr);
         ASSERT_NE(nullptr, hWnd);
         {
-            CxShadeButton button;
+            CShadeButton button;
             ASSERT_TRUE(button.SubclassWindow(hWnd));
             EXPECT_EQ(c.kind, button.m_nKind) << std::hex << c.style;
             EXPECT_EQ(c.pushLike, button.m_bPushLike) << std::hex << c.style;
@@ -116,7 +116,7 @@ TEST_F(ShadeButtonTest, ReadsKindLookAndLabelAlignmentFromTheStyle)
 
 TEST_F(ShadeButtonTest, PushButtonNeverStaysChecked)
 {
-    CxShadeButton& push = Btn(IDC_SHADE_OPEN);
+    CShadeButton& push = Btn(IDC_SHADE_OPEN);
     push.SendMessage(BM_SETCHECK, BST_CHECKED);
     EXPECT_EQ(0, push.SendMessage(BM_GETCHECK));
     push.SendMessage(BM_CLICK);
@@ -127,7 +127,7 @@ TEST_F(ShadeButtonTest, PushButtonNeverStaysChecked)
 
 TEST_F(ShadeButtonTest, CheckBoxTogglesBeforeTheDialogHearsTheClick)
 {
-    CxShadeButton& check = Btn(IDC_SHADE_CHECK);
+    CShadeButton& check = Btn(IDC_SHADE_CHECK);
     check.SendMessage(BM_CLICK);
     EXPECT_EQ(1, check.SendMessage(BM_GETCHECK));
     check.SendMessage(BM_CLICK);
@@ -235,7 +235,7 @@ TEST_F(ShadeButtonTest, HiddenOrDisabledRadioStaysInItsGroup)
     {
         for (UINT id : group)
             Btn(id).m_bChecked = 1;
-        CxShadeButton& idle = Btn(c.idle);
+        CShadeButton& idle = Btn(c.idle);
         if (c.hidden)
             idle.ShowWindow(SW_HIDE);
         else
@@ -255,7 +255,7 @@ TEST_F(ShadeButtonTest, HiddenOrDisabledRadioStaysInItsGroup)
 
 TEST_F(ShadeButtonTest, DraggingOffPopsUpAndReleasingOutsideSendsNoClick)
 {
-    CxShadeButton& check = Btn(IDC_SHADE_CHECK);
+    CShadeButton& check = Btn(IDC_SHADE_CHECK);
     check.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, CursorAt(check, 5, 5));
     EXPECT_EQ(1, check.m_bLButtonDown);
     EXPECT_EQ(static_cast<HWND>(check), GetCapture());
@@ -286,7 +286,7 @@ TEST_F(ShadeButtonTest, DraggingOffPopsUpAndReleasingOutsideSendsNoClick)
 
 TEST_F(ShadeButtonTest, DoubleClickIsTwoPresses)
 {
-    CxShadeButton& push = Btn(IDC_SHADE_SETTINGS);
+    CShadeButton& push = Btn(IDC_SHADE_SETTINGS);
     const LPARAM at = CursorAt(push, 8, 8);
     push.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
     push.SendMessage(WM_LBUTTONUP, 0, at);
@@ -299,7 +299,7 @@ TEST_F(ShadeButtonTest, DoubleClickIsTwoPresses)
 
 TEST_F(ShadeButtonTest, LosingFocusMidPressLetsTheMouseGo)
 {
-    CxShadeButton& push = Btn(IDC_SHADE_SETTINGS);
+    CShadeButton& push = Btn(IDC_SHADE_SETTINGS);
     push.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, CursorAt(push, 8, 8));
     ASSERT_EQ(static_cast<HWND>(push), GetCapture());
     Btn(IDC_SHADE_OPEN).SetFocus();
@@ -309,7 +309,7 @@ TEST_F(ShadeButtonTest, LosingFocusMidPressLetsTheMouseGo)
 
 TEST_F(ShadeButtonTest, HoverStartsOnMoveEndsOnLeaveAndOnPress)
 {
-    CxShadeButton& push = Btn(IDC_SHADE_OPEN);
+    CShadeButton& push = Btn(IDC_SHADE_OPEN);
     push.SendMessage(WM_MOUSEMOVE, 0, CursorAt(push, 10, 10));
     EXPECT_EQ(1, push.m_bHover);
 
@@ -333,7 +333,7 @@ TEST_F(ShadeButtonTest, HoverStartsOnMoveEndsOnLeaveAndOnPress)
 
 TEST_F(ShadeButtonTest, TooltipShowsTheTextForTheCheckState)
 {
-    CxShadeButton& check = Btn(IDC_SHADE_CHECK);
+    CShadeButton& check = Btn(IDC_SHADE_CHECK);
     ASSERT_TRUE(check.m_wndTip.IsWindow());
     EXPECT_EQ("Not checked", TipText(check));
     check.SendMessage(BM_SETCHECK, BST_CHECKED);
@@ -342,7 +342,7 @@ TEST_F(ShadeButtonTest, TooltipShowsTheTextForTheCheckState)
     EXPECT_EQ("Not checked", TipText(check));
 
     // A radio unchecked by its group goes back to the plain text.
-    CxShadeButton& radio = Btn(IDC_SHADE_RADIO1);
+    CShadeButton& radio = Btn(IDC_SHADE_RADIO1);
     radio.SetTipTexts("First", "First, chosen");
     radio.SendMessage(BM_CLICK);
     EXPECT_EQ("First, chosen", TipText(radio));
@@ -377,7 +377,7 @@ TEST_F(ShadeButtonTest, TooltipShowsTheTextForTheCheckState)
 
 TEST_F(ShadeButtonTest, TooltipCoversTheButtonAndWrapsLongTexts)
 {
-    CxShadeButton& push = Btn(IDC_SHADE_PROTECT);
+    CShadeButton& push = Btn(IDC_SHADE_PROTECT);
     EXPECT_EQ(1, push.m_wndTip.SendMessage(TTM_GETTOOLCOUNT));
     EXPECT_EQ(300, push.m_wndTip.SendMessage(TTM_GETMAXTIPWIDTH));
     char text[100] = "";
@@ -394,7 +394,7 @@ TEST_F(ShadeButtonTest, TooltipCoversTheButtonAndWrapsLongTexts)
 
 TEST_F(ShadeButtonTest, IconSitsAtTheLeftCentredVertically)
 {
-    CxShadeButton button;
+    CShadeButton button;
     HWND hWnd = CreateWindowExA(0, "BUTTON", "Icon", WS_CHILD | BS_PUSHBUTTON, 0, 0, 160, 40,
                                 s_dlg->m_hWnd, nullptr, nullptr, nullptr);
     ASSERT_TRUE(button.SubclassWindow(hWnd));
@@ -443,7 +443,7 @@ TEST_F(ShadeButtonTest, IconSitsAtTheLeftCentredVertically)
 
 TEST_F(ShadeButtonTest, LabelFontKeepsAtMost31CharactersOfTheFace)
 {
-    CxShadeButton& push = Btn(IDC_SHADE_SETTINGS);
+    CShadeButton& push = Btn(IDC_SHADE_SETTINGS);
     const char* longFace = "A face name far longer than thirty-one characters";
     EXPECT_TRUE(push.SetLabelFont(longFace, 13, 700, 1, 1));
     ASSERT_NE(nullptr, push.m_pLabelLogFont);
@@ -464,7 +464,7 @@ TEST_F(ShadeButtonTest, LabelFontKeepsAtMost31CharactersOfTheFace)
 class Painted
 {
   public:
-    Painted(CxShadeButton& button, UINT state)
+    Painted(CShadeButton& button, UINT state)
     {
         RECT rc;
         button.GetClientRect(&rc);
@@ -515,7 +515,7 @@ int Brightness(COLORREF c)
 
 TEST_F(ShadeButtonTest, PaintShowsTheStateInFaceAndLabelColour)
 {
-    CxShadeButton& push = Btn(IDC_SHADE_SETTINGS);
+    CShadeButton& push = Btn(IDC_SHADE_SETTINGS);
     push.m_clrLabel = RGB(0, 0, 160);
     push.m_clrLabelHover = RGB(255, 0, 0);
 
@@ -556,7 +556,7 @@ TEST_F(ShadeButtonTest, FlatButtonShowsItsFrameOnlyUnderTheMouseOrPressed)
 {
     HWND hWnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_PUSHBUTTON | BS_FLAT, 0, 0, 60, 24,
                                 s_dlg->m_hWnd, nullptr, nullptr, nullptr);
-    CxShadeButton flat;
+    CShadeButton flat;
     ASSERT_TRUE(flat.SubclassWindow(hWnd));
     flat.BuildShadeImages();
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
@@ -598,7 +598,7 @@ TEST_F(ShadeButtonTest, PaintWithoutImagesFillsWithTheFaceColour)
 {
     HWND hWnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_PUSHBUTTON, 0, 0, 50, 20,
                                 s_dlg->m_hWnd, nullptr, nullptr, nullptr);
-    CxShadeButton bare;
+    CShadeButton bare;
     ASSERT_TRUE(bare.SubclassWindow(hWnd));
     for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED), static_cast<UINT>(ODS_DISABLED)})
     {

@@ -34,13 +34,13 @@ struct Rgb
     int r, g, b;
 };
 
-Rgb Entry(const ShadeImage& image, int index)
+Rgb Entry(const CShadeImage& image, int index)
 {
     const RGBQUAD q = image.GetPaletteEntry(index);
     return {q.rgbRed, q.rgbGreen, q.rgbBlue};
 }
 
-void ExpectEntry(const ShadeImage& image, int index, Rgb expected, const char* which)
+void ExpectEntry(const CShadeImage& image, int index, Rgb expected, const char* which)
 {
     const Rgb got = Entry(image, index);
     EXPECT_EQ(expected.r, got.r) << which << " entry " << index;
@@ -51,7 +51,7 @@ void ExpectEntry(const ShadeImage& image, int index, Rgb expected, const char* w
 
 TEST(ShadePalette, RunsFromShadowThroughFaceToHighlight)
 {
-    CxShadeButton button;
+    CShadeButton button;
     button.BuildShadeImages(100, 40, kShadow, kFace, kHighlight, &NoNoise);
 
     const struct
@@ -75,13 +75,13 @@ TEST(ShadePalette, RunsFromShadowThroughFaceToHighlight)
 
 TEST(ShadePalette, FacesAreBlendedTowardsWhiteAndTheHighlight)
 {
-    CxShadeButton button;
+    CShadeButton button;
     button.BuildShadeImages(100, 40, kShadow, kFace, kHighlight, &NoNoise);
 
     // Normal: 5 % towards white; hover and pressed: that, 20 % towards the highlight.
     const struct
     {
-        const ShadeImage& image;
+        const CShadeImage& image;
         const char* which;
         Rgb entry0;
         Rgb entry255;
@@ -100,7 +100,7 @@ TEST(ShadePalette, FacesAreBlendedTowardsWhiteAndTheHighlight)
 
 TEST(ShadeBump, LightAtTopLeftDarkAtBottomRightFlatInTheMiddle)
 {
-    CxShadeButton button;
+    CShadeButton button;
     button.BuildShadeImages(100, 40, kShadow, kFace, kHighlight, &NoNoise);
 
     // y counts stored rows: 0 is the bottom row on screen.
@@ -140,7 +140,7 @@ TEST(ShadeBump, NoiseReachesBothEndsWithoutWrapping)
     };
     for (const auto& c : cases)
     {
-        CxShadeButton button;
+        CShadeButton button;
         button.BuildShadeImages(100, 40, kShadow, kFace, kHighlight, c.noise);
         EXPECT_EQ(c.index, button.m_imgNormal.GetPixelIndex(c.x, c.y)) << c.x << "," << c.y;
     }
@@ -148,7 +148,7 @@ TEST(ShadeBump, NoiseReachesBothEndsWithoutWrapping)
 
 TEST(ShadeBump, TwoBuildsDifferOnlyInTheNoise)
 {
-    CxShadeButton plain, first, second;
+    CShadeButton plain, first, second;
     plain.BuildShadeImages(60, 24, kShadow, kFace, kHighlight, &NoNoise);
     std::srand(1);
     first.BuildShadeImages(60, 24, kShadow, kFace, kHighlight, &std::rand);
@@ -184,7 +184,7 @@ TEST(ShadeFocusLines, AreDottedAndFitInsideTheInset)
     };
     for (const auto& c : cases)
     {
-        CxShadeButton button;
+        CShadeButton button;
         button.BuildShadeImages(c.width, c.height, kShadow, kFace, kHighlight, &NoNoise);
         EXPECT_EQ(c.lineWidth, button.m_imgFocusH.GetWidth()) << c.width;
         EXPECT_EQ(1, button.m_imgFocusH.GetHeight());
@@ -192,7 +192,7 @@ TEST(ShadeFocusLines, AreDottedAndFitInsideTheInset)
         EXPECT_EQ(c.columnHeight, button.m_imgFocusV.GetHeight()) << c.height;
     }
 
-    CxShadeButton button;
+    CShadeButton button;
     button.BuildShadeImages(100, 40, kShadow, kFace, kHighlight, &NoNoise);
     for (int i = 0; i < 6; ++i)
     {
@@ -205,7 +205,7 @@ TEST(ShadeFocusLines, AreDottedAndFitInsideTheInset)
 TEST(ShadeImageTest, DrawsBottomUpWithPaddedRows)
 {
     // Width 3 needs one byte of padding per row: a wrong stride shears the picture.
-    ShadeImage image;
+    CShadeImage image;
     ASSERT_TRUE(image.Create(3, 2));
     image.SetPaletteEntry(0, 0, 0, 255);
     image.SetPaletteEntry(7, 255, 0, 0);
@@ -222,13 +222,13 @@ TEST(ShadeImageTest, DrawsBottomUpWithPaddedRows)
     EXPECT_EQ(RGB(0, 0, 255), GetPixel(hMem, 4, 3));
     EXPECT_EQ(RGB(0, 0, 255), GetPixel(hMem, 2, 4));
 
-    ShadeImage copy;
+    CShadeImage copy;
     copy.CopyFrom(image);
     copy.BlendPalette(RGB(0, 0, 0), 50);
     EXPECT_TRUE(copy.Draw(hMem, 0, 0));
     EXPECT_EQ(RGB(127, 0, 0), GetPixel(hMem, 2, 1));
 
-    ShadeImage never;
+    CShadeImage never;
     EXPECT_FALSE(never.Draw(hMem, 0, 0));
     EXPECT_FALSE(never.Create(0, 5));
     EXPECT_FALSE(never.IsCreated());

@@ -1,6 +1,6 @@
 #pragma once
 
-// The shaded-button tests' dialog: every button bound to a CxShadeButton and set up the way the
+// The shaded-button tests' dialog: every button bound to a CShadeButton and set up the way the
 // main window sets up its own, with the clicks the dialog hears recorded.
 
 #include <windows.h>
@@ -20,16 +20,16 @@ class CShadeTestDlg : public CDialog
   public:
     CShadeTestDlg() : CDialog(IDD_SHADE_TEST) {}
 
-    CxShadeButton m_btnProtect;
-    CxShadeButton m_btnOpen;
-    CxShadeButton m_btnClear;
-    CxShadeButton m_btnSettings;
-    CxShadeButton m_btnBrowse;
-    CxShadeButton m_btnCheck;
-    CxShadeButton m_btnRadio1;
-    CxShadeButton m_btnRadio2;
-    CxShadeButton m_btnRadio3;
-    CxShadeButton m_btnLoneRadio;
+    CShadeButton m_btnProtect;
+    CShadeButton m_btnOpen;
+    CShadeButton m_btnClear;
+    CShadeButton m_btnSettings;
+    CShadeButton m_btnBrowse;
+    CShadeButton m_btnCheck;
+    CShadeButton m_btnRadio1;
+    CShadeButton m_btnRadio2;
+    CShadeButton m_btnRadio3;
+    CShadeButton m_btnLoneRadio;
 
     struct Click
     {
@@ -38,9 +38,9 @@ class CShadeTestDlg : public CDialog
     };
     std::vector<Click> clicks;
 
-    CxShadeButton* Button(UINT id)
+    CShadeButton* Button(UINT id)
     {
-        return static_cast<CxShadeButton*>(CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, id)));
+        return static_cast<CShadeButton*>(CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, id)));
     }
 
   protected:
@@ -59,7 +59,7 @@ class CShadeTestDlg : public CDialog
         DDX_Control(pDX, IDC_SHADE_LONE_RADIO, m_btnLoneRadio);
     }
 
-    static void SetUp(CxShadeButton& button, const char* font, LONG height, LONG weight,
+    static void SetUp(CShadeButton& button, const char* font, LONG height, LONG weight,
                       const char* tip, const char* checkedTip, UINT normal, UINT disabled,
                       UINT hover, int offset)
     {
