@@ -12,7 +12,6 @@ constexpr const char* kMsgOldWindows =
 constexpr const char* kMsgRunInProgress =
     "PDF password protection operation is in progress... kindly stop it before closing the "
     "application";
-constexpr const char* kDebugPrivilegeName = "SeDebugPrivilege";
 
 // A run that stopped on an unexpected failure (not one file's failure, which its row shows).
 constexpr const char* kMsgRunFailed =

@@ -18,20 +18,6 @@ namespace
 {
 constexpr int kMinTrackWidth = 760;
 constexpr int kMinTrackHeight = 580;
-
-// Nothing depends on the privilege; every failure is passed over.
-void EnableDebugPrivilege()
-{
-    HANDLE hToken = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &hToken))
-        return;
-    TOKEN_PRIVILEGES privileges = {};
-    privileges.PrivilegeCount = 1;
-    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (LookupPrivilegeValueA(nullptr, kDebugPrivilegeName, &privileges.Privileges[0].Luid))
-        AdjustTokenPrivileges(hToken, FALSE, &privileges, sizeof privileges, nullptr, nullptr);
-    CloseHandle(hToken);
-}
 } // namespace
 
 CMainWindow::CMainWindow(CWnd* pParent)
@@ -140,7 +126,6 @@ BOOL CMainWindow::OnInitDialog()
     RunActive = 0;
     // The shaded buttons draw their noise from the C library's generator.
     std::srand(static_cast<unsigned>(GetTickCount64()));
-    EnableDebugPrivilege();
 
     m_dlgSettings.m_strSettingsPath = m_strSettingsPath;
     SetDefaultSettings(m_settings);
