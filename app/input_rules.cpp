@@ -35,6 +35,24 @@ std::string Clip(const std::string& text, size_t maxChars)
 }
 } // namespace
 
+ProtectionRequest MakeProtectionRequest(const WindowInputs& inputs, const SettingsRecord& settings)
+{
+    ProtectionRequest request;
+    request.bFolderMode = inputs.bFolderMode;
+    request.strSourceFile = inputs.strSourceFile;
+    request.strTargetFile = inputs.strTargetFile;
+    request.strPassword = inputs.strPassword;
+    request.strPermissionPassword = inputs.strPermissionPassword;
+    request.bPreventCopy = inputs.bPreventCopy;
+    request.bPreventModify = inputs.bPreventModify;
+    request.bPreventPrint = inputs.bPreventPrint;
+    request.bEncryptionType = settings.bEncryptionType;
+    request.bTargetSetSuffix = settings.bTargetSetSuffix;
+    request.strTargetSuffix = settings.strTargetSuffix;
+    request.bIgnoreSuffixFiles = settings.bIgnoreSuffixFiles;
+    return request;
+}
+
 std::optional<std::string> DeriveTargetPath(const std::string& source, int bTargetSetSuffix,
                                             const std::string& strTargetSuffix)
 {

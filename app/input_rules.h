@@ -1,10 +1,14 @@
 #pragma once
 
-// The main window's input rules that need no window: target names, the command-line file,
-// the texts each operation mode remembers, dropped items and picked folders.
+// The main window's input rules that need no window: its inputs as one record, target names,
+// the command-line file, the texts each operation mode remembers, dropped items and picked
+// folders.
 
 #include <optional>
 #include <string>
+
+#include "engine/protection_request.h"
+#include "settings/settings_record.h"
 
 // A field read for a run or a target rule holds at most this many characters (of any
 // script); the texts each mode remembers, and the settings texts, at most kMemoryMaxChars.
@@ -16,6 +20,23 @@ enum class OperationMode
     SingleFile,
     Folder,
 };
+
+// What the window's inputs hold at one moment, as the user left them: read for a run and
+// saved when the window closes. Paths in the ANSI code page, passwords in UTF-8.
+struct WindowInputs
+{
+    int bFolderMode = 0;
+    std::string strSourceFile;
+    std::string strTargetFile;
+    std::string strPassword;
+    std::string strPermissionPassword;
+    int bPreventCopy = 0;
+    int bPreventModify = 0;
+    int bPreventPrint = 0;
+};
+
+// A run's request: the inputs, and the options of the settings in force.
+ProtectionRequest MakeProtectionRequest(const WindowInputs& inputs, const SettingsRecord& settings);
 
 // The target beside the source: the source's base name (its last extension dropped), the
 // suffix when bTargetSetSuffix is set, and ".pdf". Nothing when the source has no folder part

@@ -18,6 +18,20 @@ namespace
 {
 constexpr int kMinTrackWidth = 760;
 constexpr int kMinTrackHeight = 580;
+
+LastInputs ToLastInputs(const WindowInputs& inputs)
+{
+    LastInputs last;
+    last.bFolderMode = inputs.bFolderMode;
+    last.strSourceFile = inputs.strSourceFile;
+    last.strTargetFile = inputs.strTargetFile;
+    last.strPassword = inputs.strPassword;
+    last.strPermissionPassword = inputs.strPermissionPassword;
+    last.bPreventCopy = inputs.bPreventCopy;
+    last.bPreventModify = inputs.bPreventModify;
+    last.bPreventPrint = inputs.bPreventPrint;
+    return last;
+}
 } // namespace
 
 CMainWindow::CMainWindow(CWnd* pParent)
@@ -61,6 +75,9 @@ void CMainWindow::DoDataExchange(CDataExchange* pDX)
 
 const MessageMap* CMainWindow::GetMessageMap() const
 {
+    // The labels beside the radio buttons and check boxes report their clicks.
+    const auto OnBoxLabelClick = [](UINT nLabel)
+    { return OnCommandRange<&CMainWindow::OnBoxLabel>(nLabel, nLabel, STN_CLICKED); };
     static const MessageEntry entries[] = {
         OnMessage<&CMainWindow::OnSysCommand>(WM_SYSCOMMAND),
         OnCtlColor<&CMainWindow::OnCtlColorLabels>(),
@@ -73,16 +90,16 @@ const MessageMap* CMainWindow::GetMessageMap() const
         OnCommand<&CMainWindow::OnSettings>(IDC_SETTINGS),
         OnCommand<&CMainWindow::OnModeSingleFile>(IDC_MODE_SINGLE_FILE),
         OnCommand<&CMainWindow::OnModeFolder>(IDC_MODE_FOLDER),
-        OnCommand<&CMainWindow::OnModeSingleFileLabel>(IDC_MODE_SINGLE_FILE_LABEL, STN_CLICKED),
-        OnCommand<&CMainWindow::OnModeFolderLabel>(IDC_MODE_FOLDER_LABEL, STN_CLICKED),
+        OnBoxLabelClick(IDC_MODE_SINGLE_FILE_LABEL),
+        OnBoxLabelClick(IDC_MODE_FOLDER_LABEL),
         OnCommand<&CMainWindow::OnBrowseSource>(IDC_BROWSE_SOURCE),
         OnCommand<&CMainWindow::OnBrowseTarget>(IDC_BROWSE_TARGET),
         OnCommand<&CMainWindow::OnRestrictionChanged>(IDC_PREVENT_COPY),
         OnCommand<&CMainWindow::OnRestrictionChanged>(IDC_PREVENT_MODIFY),
         OnCommand<&CMainWindow::OnRestrictionChanged>(IDC_PREVENT_PRINT),
-        OnCommand<&CMainWindow::OnPreventCopyLabel>(IDC_PREVENT_COPY_LABEL, STN_CLICKED),
-        OnCommand<&CMainWindow::OnPreventModifyLabel>(IDC_PREVENT_MODIFY_LABEL, STN_CLICKED),
-        OnCommand<&CMainWindow::OnPreventPrintLabel>(IDC_PREVENT_PRINT_LABEL, STN_CLICKED),
+        OnBoxLabelClick(IDC_PREVENT_COPY_LABEL),
+        OnBoxLabelClick(IDC_PREVENT_MODIFY_LABEL),
+        OnBoxLabelClick(IDC_PREVENT_PRINT_LABEL),
         OnCommand<&CMainWindow::OnOpenPasswordChange>(IDC_OPEN_PASSWORD, EN_CHANGE),
         OnNotify<&CMainWindow::OnListRightClick>(NM_RCLICK, IDC_RESULTS_LIST),
         OnNotify<&CMainWindow::OnListItemChanged>(LVN_ITEMCHANGED, IDC_RESULTS_LIST),
@@ -198,7 +215,7 @@ void CMainWindow::OnCancel()
         return;
     }
     // Saved before the offer shows, so the inputs survive a process ended meanwhile.
-    const LastInputs inputs = ReadLastInputs();
+    const LastInputs inputs = ToLastInputs(ReadInputs());
     if (m_strSettingsPath.empty())
         SaveLastInputs(m_settings, inputs);
     else
@@ -207,9 +224,9 @@ void CMainWindow::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-LastInputs CMainWindow::ReadLastInputs() const
+WindowInputs CMainWindow::ReadInputs() const
 {
-    LastInputs inputs;
+    WindowInputs inputs;
     inputs.bFolderMode = GetOperationMode() == OperationMode::Folder ? 1 : 0;
     inputs.strSourceFile = ReadField(m_editSource);
     inputs.strTargetFile = ReadField(m_editTarget);

@@ -36,6 +36,12 @@ class CMainWindow : public CDialog
     OperationMode GetOperationMode() const;
     // The fields show `mode` afterwards; callers set the radio buttons first.
     void SwitchOperationMode(OperationMode mode);
+    // Selects the radio button of `mode` and switches the fields to it.
+    void ShowMode(OperationMode mode);
+    // Takes a PDF into single-file mode with the target derived from it, or, when no target
+    // can be derived, leaves the window unchanged and returns false: a new source beside the
+    // old target would have a run write over that old file.
+    bool TakeSourcePdf(const std::string& path);
     // Takes the PDF path that follows the executable's name on the command line.
     bool TakeCommandLineFile();
     void UpdatePermissionPasswordState();
@@ -44,8 +50,8 @@ class CMainWindow : public CDialog
     void RepaintListArea();
     void SetUpMainWindow();
 
-    // The inputs that the close sequence saves, read from the controls.
-    LastInputs ReadLastInputs() const;
+    // The inputs as the controls hold them now; either thread may call it.
+    WindowInputs ReadInputs() const;
 
     SettingsRecord& GetSettings() { return m_dlgSettings.m_settings; }
 
@@ -140,14 +146,11 @@ class CMainWindow : public CDialog
     void OnSettings();
     void OnModeSingleFile();
     void OnModeFolder();
-    void OnModeSingleFileLabel();
-    void OnModeFolderLabel();
+    // A click on the label beside a radio button or check box.
+    void OnBoxLabel(UINT nLabel);
     void OnBrowseSource();
     void OnBrowseTarget();
     void OnRestrictionChanged();
-    void OnPreventCopyLabel();
-    void OnPreventModifyLabel();
-    void OnPreventPrintLabel();
     void OnOpenPasswordChange();
     // The results list's commands.
     void OnListRightClick(NMHDR* pNMHDR, LRESULT* pResult);
@@ -180,8 +183,7 @@ class CMainWindow : public CDialog
 
     void SelectModeButtons(OperationMode mode);
     // Labels, source and target texts, browse tooltips and the repaint of one mode.
-    void ShowModeTexts(OperationMode mode, const ModeTexts& texts);
-    void ToggleRestriction(CButton& box);
+    void ApplyModeTexts(OperationMode mode, const ModeTexts& texts);
     void SetUpShadeButtons();
     void SetUpLinks();
     void SetUpMenuPictures();

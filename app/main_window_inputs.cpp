@@ -14,6 +14,21 @@
 namespace
 {
 constexpr DWORD kOpenPdfFlags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON;
+
+// The words beside a radio button or check box are a label of their own; a click on them
+// counts as a click on the box.
+struct LabelledBox
+{
+    UINT label;
+    int box;
+};
+constexpr LabelledBox kLabelledBoxes[] = {
+    {IDC_MODE_SINGLE_FILE_LABEL, IDC_MODE_SINGLE_FILE},
+    {IDC_MODE_FOLDER_LABEL, IDC_MODE_FOLDER},
+    {IDC_PREVENT_COPY_LABEL, IDC_PREVENT_COPY},
+    {IDC_PREVENT_MODIFY_LABEL, IDC_PREVENT_MODIFY},
+    {IDC_PREVENT_PRINT_LABEL, IDC_PREVENT_PRINT},
+};
 } // namespace
 
 OperationMode CMainWindow::GetOperationMode() const
@@ -36,10 +51,16 @@ void CMainWindow::SwitchOperationMode(OperationMode mode)
     ModeTexts current;
     current.strSource = ReadField(m_editSource, kMemoryMaxChars);
     current.strTarget = ReadField(m_editTarget, kMemoryMaxChars);
-    ShowModeTexts(mode, SwitchModeTexts(m_modeMemory, m_fieldsMode, current, mode));
+    ApplyModeTexts(mode, SwitchModeTexts(m_modeMemory, m_fieldsMode, current, mode));
 }
 
-void CMainWindow::ShowModeTexts(OperationMode mode, const ModeTexts& texts)
+void CMainWindow::ShowMode(OperationMode mode)
+{
+    SelectModeButtons(mode);
+    SwitchOperationMode(mode);
+}
+
+void CMainWindow::ApplyModeTexts(OperationMode mode, const ModeTexts& texts)
 {
     const ModeLabels& labels = LabelsFor(mode);
     m_staticSourceLabel.SetWindowText(labels.source);
@@ -77,16 +98,44 @@ void CMainWindow::OnModeFolder()
     SwitchOperationMode(OperationMode::Folder);
 }
 
-void CMainWindow::OnModeSingleFileLabel()
+void CMainWindow::OnBoxLabel(UINT nLabel)
 {
-    SelectModeButtons(OperationMode::SingleFile);
-    SwitchOperationMode(OperationMode::SingleFile);
+    // The box is set here rather than clicked: a run disables the boxes, which then ignore
+    // clicks, but leaves their labels active.
+    for (const LabelledBox& pair : kLabelledBoxes)
+    {
+        if (pair.label != nLabel)
+            continue;
+        switch (pair.box)
+        {
+        case IDC_MODE_SINGLE_FILE:
+            ShowMode(OperationMode::SingleFile);
+            break;
+        case IDC_MODE_FOLDER:
+            ShowMode(OperationMode::Folder);
+            break;
+        default:
+        {
+            const bool bTicked = ::IsDlgButtonChecked(m_hWnd, pair.box) == BST_CHECKED;
+            ::CheckDlgButton(m_hWnd, pair.box, bTicked ? BST_UNCHECKED : BST_CHECKED);
+            UpdatePermissionPasswordState();
+            break;
+        }
+        }
+        return;
+    }
 }
 
-void CMainWindow::OnModeFolderLabel()
+bool CMainWindow::TakeSourcePdf(const std::string& path)
 {
-    SelectModeButtons(OperationMode::Folder);
-    SwitchOperationMode(OperationMode::Folder);
+    const auto target =
+        DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix);
+    if (!target)
+        return false;
+    ShowMode(OperationMode::SingleFile);
+    m_editSource.SetWindowText(path.c_str());
+    m_editTarget.SetWindowText(target->c_str());
+    return true;
 }
 
 void CMainWindow::OnBrowseSource()
@@ -94,17 +143,8 @@ void CMainWindow::OnBrowseSource()
     if (GetOperationMode() == OperationMode::SingleFile)
     {
         CFileDialog dialog(TRUE, nullptr, nullptr, kOpenPdfFlags, kPdfFileFilter, this, 0, TRUE);
-        if (dialog.DoModal() != IDOK)
-            return;
-        const std::string path = dialog.GetPathName();
-        // Source and target change together: a new source beside the old target would have
-        // a run write over that old file.
-        const auto target =
-            DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix);
-        if (!target)
-            return;
-        m_editSource.SetWindowText(path.c_str());
-        m_editTarget.SetWindowText(target->c_str());
+        if (dialog.DoModal() == IDOK)
+            TakeSourcePdf(dialog.GetPathName());
         return;
     }
     std::string folder;
@@ -148,8 +188,7 @@ LRESULT CMainWindow::OnDropFiles(WPARAM wParam, LPARAM)
     {
     case DropKind::Folder:
     {
-        SelectModeButtons(OperationMode::Folder);
-        SwitchOperationMode(OperationMode::Folder);
+        ShowMode(OperationMode::Folder);
         const std::string text = FolderFieldText(path);
         m_editSource.SetWindowText(text.c_str());
         m_editTarget.SetWindowText(text.c_str());
@@ -160,23 +199,12 @@ LRESULT CMainWindow::OnDropFiles(WPARAM wParam, LPARAM)
         m_editSource.SetWindowText(DropRejectionText(kind));
         break;
     case DropKind::NoFolder:
-        SelectModeButtons(OperationMode::SingleFile);
-        SwitchOperationMode(OperationMode::SingleFile);
+        ShowMode(OperationMode::SingleFile);
         m_editSource.SetWindowText(DropRejectionText(kind));
         break;
     case DropKind::PdfFile:
-    {
-        // Taken with its target or not at all, as in the source browse.
-        const auto target =
-            DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix);
-        if (!target)
-            break;
-        SelectModeButtons(OperationMode::SingleFile);
-        SwitchOperationMode(OperationMode::SingleFile);
-        m_editSource.SetWindowText(path.c_str());
-        m_editTarget.SetWindowText(target->c_str());
+        TakeSourcePdf(path);
         break;
-    }
     }
     return 0;
 }
@@ -197,17 +225,8 @@ bool CMainWindow::TakeCommandLineFile()
         WideToAnsi(longPath, path);
     }
 
-    const auto target =
-        DeriveTargetPath(path, m_settings.bTargetSetSuffix, m_settings.strTargetSuffix);
-    if (!target)
+    if (!TakeSourcePdf(path))
         return false;
-    if (GetOperationMode() == OperationMode::Folder)
-    {
-        SelectModeButtons(OperationMode::SingleFile);
-        SwitchOperationMode(OperationMode::SingleFile);
-    }
-    m_editSource.SetWindowText(path.c_str());
-    m_editTarget.SetWindowText(target->c_str());
     m_editPassword.SetWindowText("");
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_editPassword.m_hWnd), TRUE);
     return true;
@@ -224,27 +243,6 @@ void CMainWindow::UpdatePermissionPasswordState()
 void CMainWindow::OnRestrictionChanged()
 {
     UpdatePermissionPasswordState();
-}
-
-void CMainWindow::ToggleRestriction(CButton& box)
-{
-    box.SetCheck(box.GetCheck() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
-    UpdatePermissionPasswordState();
-}
-
-void CMainWindow::OnPreventCopyLabel()
-{
-    ToggleRestriction(m_chkPreventCopy);
-}
-
-void CMainWindow::OnPreventModifyLabel()
-{
-    ToggleRestriction(m_chkPreventModify);
-}
-
-void CMainWindow::OnPreventPrintLabel()
-{
-    ToggleRestriction(m_chkPreventPrint);
 }
 
 void CMainWindow::OnOpenPasswordChange()

@@ -95,7 +95,7 @@ void CMainWindow::SetUpMainWindow()
     const OperationMode startMode =
         m_settings.bFolderMode == 0 ? OperationMode::SingleFile : OperationMode::Folder;
     SelectModeButtons(startMode);
-    ShowModeTexts(startMode, {LabelsFor(startMode).placeholder, ""});
+    ApplyModeTexts(startMode, {LabelsFor(startMode).placeholder, ""});
 
     RestoreLastInputs();
 }

@@ -9,7 +9,6 @@
 #include "app/main_window.h"
 #include "app/window_protection_view.h"
 #include "engine/protect_folder.h"
-#include "framework/window_text.h"
 #include "res/resource.h"
 
 namespace
@@ -27,43 +26,12 @@ void ShowRunFailure(CProtectionView& view, const std::string& failure)
     {
     }
 }
-
-// Paths in the ANSI code page, passwords in UTF-8.
-std::string ReadFieldText(HWND hField)
-{
-    return GetWindowTextAnsi(hField, kFieldMaxChars);
-}
-
-std::string ReadPasswordText(HWND hField)
-{
-    return GetWindowTextUtf8(hField, kFieldMaxChars);
-}
-
-int IsBoxChecked(HWND hBox)
-{
-    return ::SendMessageA(hBox, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-}
 } // namespace
 
 ProtectionRequest ReadProtectionRequest(CMainWindow& dlg)
 {
-    HWND hDlg = dlg.m_hWnd;
-    ProtectionRequest request;
-    request.bFolderMode = IsBoxChecked(::GetDlgItem(hDlg, IDC_MODE_SINGLE_FILE)) ? 0 : 1;
-    request.strSourceFile = ReadFieldText(::GetDlgItem(hDlg, IDC_SOURCE));
-    request.strTargetFile = ReadFieldText(::GetDlgItem(hDlg, IDC_TARGET));
-    request.strPassword = ReadPasswordText(::GetDlgItem(hDlg, IDC_OPEN_PASSWORD));
-    request.strPermissionPassword = ReadPasswordText(::GetDlgItem(hDlg, IDC_PERMISSION_PASSWORD));
-    request.bPreventCopy = IsBoxChecked(::GetDlgItem(hDlg, IDC_PREVENT_COPY));
-    request.bPreventModify = IsBoxChecked(::GetDlgItem(hDlg, IDC_PREVENT_MODIFY));
-    request.bPreventPrint = IsBoxChecked(::GetDlgItem(hDlg, IDC_PREVENT_PRINT));
     // Nobody writes the settings during a run: their button and the close are refused.
-    const SettingsRecord& settings = dlg.GetSettings();
-    request.bEncryptionType = settings.bEncryptionType;
-    request.bTargetSetSuffix = settings.bTargetSetSuffix;
-    request.strTargetSuffix = settings.strTargetSuffix;
-    request.bIgnoreSuffixFiles = settings.bIgnoreSuffixFiles;
-    return request;
+    return MakeProtectionRequest(dlg.ReadInputs(), dlg.GetSettings());
 }
 
 UINT ProtectionWorker(LPVOID pParam)

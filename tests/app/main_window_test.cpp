@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/app_texts.h"
+#include "app/window_protection_view.h"
 #include "framework/file_dialog.h"
 #include "main_window_test_support.h"
 #include "res/resource.h"
@@ -442,6 +443,25 @@ TEST_F(MainWindow, AnyRestrictionEnablesThePermissionPasswordAndKeepsItsText)
     EXPECT_TRUE(w().IsEnabled(IDC_PERMISSION_PASSWORD));
     w().Command(IDC_PREVENT_PRINT_LABEL, STN_CLICKED);
     EXPECT_EQ("owner", w().Text(IDC_PERMISSION_PASSWORD));
+}
+
+TEST_F(MainWindow, LabelsStillSwitchTheModeAndTickRestrictionsWhileARunLocksTheirBoxes)
+{
+    Reset("C:\\In\\a.pdf", "C:\\In\\a_p.pdf");
+    w().RunActive = 1;
+    CWindowProtectionView run(w());
+    run.LockInputs();
+    w().Command(IDC_MODE_FOLDER_LABEL, STN_CLICKED);
+    EXPECT_TRUE(w().IsChecked(IDC_MODE_FOLDER));
+    EXPECT_FALSE(w().IsChecked(IDC_MODE_SINGLE_FILE));
+    EXPECT_EQ(kLabelSourceFolder, w().Text(IDC_SOURCE_LABEL));
+    w().Command(IDC_PREVENT_MODIFY_LABEL, STN_CLICKED);
+    EXPECT_TRUE(w().IsChecked(IDC_PREVENT_MODIFY));
+    EXPECT_TRUE(w().IsEnabled(IDC_PERMISSION_PASSWORD));
+    w().Command(IDC_PREVENT_MODIFY_LABEL, STN_CLICKED);
+    EXPECT_FALSE(w().IsChecked(IDC_PREVENT_MODIFY));
+    EXPECT_FALSE(w().IsEnabled(IDC_PREVENT_MODIFY)) << "the run's lock was lifted";
+    run.UnlockInputs();
 }
 
 TEST_F(MainWindow, CommandLineFileFillsTheSingleFileFields)
