@@ -32,10 +32,12 @@ test: build format-check
 	@scripts/test.sh $(BUILD)
 
 bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/bench.sh $(BUILD)
 
 # A PNG picture of every window and dialog, in its states, in $(BUILD)/gallery/.
 gallery: build
+	@cmake --build $(BUILD) -j $(JOBS) --target gallery_programs
 	@scripts/gallery.sh $(BUILD)
 
 # The project's .clang-format over every C++ file of the tree.

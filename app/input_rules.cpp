@@ -10,16 +10,6 @@
 
 namespace
 {
-const char* kWhiteSpace = " \t\n\v\f\r";
-
-std::string Trim(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string::npos)
-        return std::string();
-    const size_t last = text.find_last_not_of(kWhiteSpace);
-    return text.substr(first, last - first + 1);
-}
 
 std::string ToLowerAscii(std::string text)
 {

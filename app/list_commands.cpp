@@ -22,17 +22,6 @@ constexpr int kStatusWidthEmpty = 290;
 // Cells read for a single copy or a folder are cut to this many characters.
 constexpr size_t kCellMaxChars = 999;
 
-std::string Trim(const std::string& text)
-{
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && std::isspace(static_cast<unsigned char>(text[first])))
-        ++first;
-    while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1])))
-        --last;
-    return text.substr(first, last - first);
-}
-
 // The folder part of a file path. A file at a drive's root keeps the backslash, since "C:"
 // alone names the drive's current folder rather than its root.
 std::string FolderOfPath(const std::string& path)

@@ -142,3 +142,12 @@ unsigned LegacyAnsiCodePage()
         return codePage;
     return 1252;
 }
+
+std::string Trim(const std::string& text)
+{
+    static const char* const kBlanks = " \t\n\v\f\r";
+    const size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}

@@ -36,6 +36,9 @@ std::string ClipText(const std::string& text, size_t maxChars);
 bool WideToAnsi(const std::wstring& wide, std::string& ansi);
 std::wstring AnsiToWide(const std::string& ansi);
 
+// The text without the blanks (space, tab, line breaks) at either end.
+std::string Trim(const std::string& text);
+
 // Upper case without regard to language, as the file system compares names.
 std::wstring FoldCase(const std::wstring& text);
 

@@ -32,7 +32,7 @@ struct DialogCase
 const std::string kLongSuffix(4999, 's');
 const StoredValues kEmptiedPasswords = {{"strPassword", ""}, {"strPermissionPassword", ""}};
 
-const DialogCase kCases[] = {
+const DialogCase kDialogCases[] = {
     {"nothing changed, remembering on",
      [](SettingsRecord&, SettingsDialogValues&) {},
      {},
@@ -108,7 +108,7 @@ const DialogCase kCases[] = {
 
 TEST(SaveDialogSettings, WritesChangedOptionsAndSetsThemInTheRecord)
 {
-    for (const DialogCase& c : kCases)
+    for (const DialogCase& c : kDialogCases)
     {
         SCOPED_TRACE(c.name);
         ScratchFolder folder;

@@ -36,7 +36,7 @@ struct LastInputsCase
 
 const std::string kLongest(4999, 'p');
 
-const LastInputsCase kCases[] = {
+const LastInputsCase kLastInputsCases[] = {
     {"nothing changed", [](SettingsRecord&, LastInputs&) {}, {}},
     {"mode and restrictions",
      [](SettingsRecord&, LastInputs& in)
@@ -101,7 +101,7 @@ const LastInputsCase kCases[] = {
 
 TEST(SaveLastInputs, WritesOnlyChangedValuesAndNeverTheRecord)
 {
-    for (const LastInputsCase& c : kCases)
+    for (const LastInputsCase& c : kLastInputsCases)
     {
         SCOPED_TRACE(c.name);
         ScratchFolder folder;

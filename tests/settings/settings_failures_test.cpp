@@ -11,13 +11,6 @@
 
 namespace
 {
-SettingsRecord Defaults()
-{
-    SettingsRecord record;
-    SetDefaultSettings(record);
-    return record;
-}
-
 // Holds the file open without sharing, as another application can.
 class LockedFile
 {

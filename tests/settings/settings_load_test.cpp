@@ -7,13 +7,6 @@
 
 namespace
 {
-SettingsRecord Defaults()
-{
-    SettingsRecord record;
-    SetDefaultSettings(record);
-    return record;
-}
-
 std::string Repeat(const std::string& text, int times)
 {
     std::string out;

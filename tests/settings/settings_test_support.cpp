@@ -211,3 +211,10 @@ SettingsRecord LoadFromFile(const std::string& path)
     LoadSettings(path, record, TestOwner());
     return record;
 }
+
+SettingsRecord Defaults()
+{
+    SettingsRecord record;
+    SetDefaultSettings(record);
+    return record;
+}

@@ -37,6 +37,9 @@ SettingsRecord LoadFromFile(const std::string& path);
 // True when every field of the two records is the same, else false with the first difference.
 bool SameRecord(const SettingsRecord& a, const SettingsRecord& b, std::string& difference);
 
+// A record holding the defaults a first start writes.
+SettingsRecord Defaults();
+
 // Answers every message box with OK and remembers what was shown, for its lifetime.
 struct ShownMessage
 {
