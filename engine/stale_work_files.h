@@ -17,3 +17,15 @@ int RemoveStaleWorkFiles(const std::string& folder);
 
 // The same for the process's temporary folder.
 int RemoveStaleWorkFiles();
+
+// The process id in the name of a file being written beside its target,
+// "<prefix>_<pid>_<serial or random number>.tmp"; false for any other name.
+bool ParseTargetWorkFileName(const std::string& name, unsigned long& processId);
+
+// Removes from the target folder `folder` (UTF-16, may carry the "\\?\" prefix) the tool's
+// temporaries whose process no longer runs and that nobody else holds open. Returns how many
+// were removed.
+int RemoveStaleTargetWorkFiles(const std::wstring& folder);
+
+// False only when no process with this id runs any more; this process runs.
+bool IsProcessRunning(unsigned long processId);
