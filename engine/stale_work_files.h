@@ -2,9 +2,10 @@
 
 #include <string>
 
-// While a file is protected, its working copies lie in the temporary folder (see
-// kTempFilePrefix). A process that is ended before it cleans up (killed, crashed, logged off)
-// leaves them there, the unencrypted copy included.
+// Older builds kept the working copies of a file in the temporary folder, and the output is
+// written to a temporary beside its target (see kTempFilePrefix). A process that is ended
+// before it cleans up (killed, crashed, logged off) can leave them there, in the temporary
+// folder the unencrypted copy included.
 
 // The process id in the name of one of the tool's working files,
 // "<prefix>_<pid>_<tick>.pdf" or "<prefix>_<pid>_<tick>_protected.pdf"; false for any other
