@@ -1,5 +1,4 @@
-// Writing the target: what a failing disk, a busy target, a killed run or a relative path do
-// to the file the user already has.
+// Writing the target: a failing disk, a busy target, a killed run, a relative path.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -127,7 +126,6 @@ TEST(TargetFolderSweep, TemporariesOfEndedProcessesGoBeforeTheTargetIsWritten)
         {"vltswk_" + ended + "_7.tmp", true},
         {"vltswk_" + ended + "_812345678901234567.tmp", true},
         {"vltswk_" + own + "_999999.tmp", false}, // this process may be writing it
-        {"vltswk_" + ended + "_7.pdf", false},
         {"vltswk_" + ended + "_x.tmp", false},
         {"other_" + ended + "_9.tmp", false},
     };
@@ -192,6 +190,5 @@ TEST(ReadBudget, ARequestThatDoesNotFitWaitsForARelease)
     budget.Release(60);
     waiter.join();
     EXPECT_TRUE(bTaken);
-    EXPECT_TRUE(budget.Acquire(50));
 }
 } // namespace
