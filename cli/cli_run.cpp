@@ -18,7 +18,9 @@
 #include "engine/protect_folder.h"
 #include "engine/protection_view.h"
 #include "engine/result_row.h"
+#include "engine/run_workers.h"
 #include "engine/status_texts.h"
+#include "engine/target_file.h"
 #include "engine/validate_request.h"
 
 namespace
@@ -314,6 +316,7 @@ std::vector<FileOutcome> ProtectFiles(const std::vector<CliFile>& files, const C
                                       const std::function<void(const FileOutcome&)>& onDone,
                                       const std::function<void(size_t finished)>& onProgress)
 {
+    ForgetSweptFolders();
     // Mirrored sub-folders are made before the workers start, one at a time.
     for (const CliFile& file : files)
         if (file.strError.empty())
@@ -344,7 +347,16 @@ std::vector<FileOutcome> ProtectFiles(const std::vector<CliFile>& files, const C
     const size_t nWorkers = std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(jobs), n));
     std::vector<std::thread> workers;
     for (size_t k = 1; k < nWorkers; ++k)
-        workers.emplace_back(work);
+    {
+        try
+        {
+            workers.push_back(StartWorkerThread(work));
+        }
+        catch (...)
+        {
+            break; // this thread and those that started do the work
+        }
+    }
     work();
     for (std::thread& worker : workers)
         worker.join();

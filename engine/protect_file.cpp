@@ -6,10 +6,7 @@
 #include <io.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <stdexcept>
 
@@ -21,7 +18,9 @@
 #include "engine/encryption_type.h"
 #include "engine/path_compare.h"
 #include "engine/random_provider.h"
+#include "engine/read_budget.h"
 #include "engine/status_texts.h"
+#include "engine/target_file.h"
 #include "engine/text_encoding.h"
 
 namespace
@@ -37,15 +36,6 @@ struct Restrictions
 // replace its author's passwords and restrictions.
 struct SourceAlreadyEncrypted
 {
-};
-
-// Where the library writes: a temporary file beside the target that replaces it in one step
-// once it is complete, or, where that folder refuses the temporary name, the target itself.
-struct Output
-{
-    std::wstring temporary; // empty when the target is written directly
-    FILE* file = nullptr;
-    bool bMade = false;
 };
 
 std::wstring Widen(const std::string& ansi)
@@ -64,21 +54,6 @@ std::string ToUtf8Path(const std::string& ansi)
 void SetStatus(std::string& status, const std::string& text)
 {
     status = ClipText(text, kStatusMaxChars);
-}
-
-// A stdio stream over a handle; the stream owns the handle from then on.
-FILE* StreamOf(HANDLE handle, int flags, const char* mode)
-{
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags | _O_BINARY);
-    if (fd == -1)
-    {
-        CloseHandle(handle);
-        return nullptr;
-    }
-    FILE* file = _fdopen(fd, mode);
-    if (!file)
-        _close(fd);
-    return file;
 }
 
 // Why the source could not be opened, in the words the user gets for it.
@@ -126,80 +101,22 @@ FILE* OpenSource(const std::string& sourcePath, DWORD& error)
         error = GetLastError();
         return nullptr;
     }
-    FILE* file = StreamOf(handle, _O_RDONLY, "rb");
+    FILE* file = OpenStreamOnHandle(handle, _O_RDONLY, "rb");
     error = file ? ERROR_SUCCESS : ERROR_NOT_ENOUGH_MEMORY;
     return file;
 }
 
-std::wstring FolderOf(const std::wstring& path)
-{
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
-}
-
-bool SetDeleteOnClose(HANDLE handle, bool bDelete)
-{
-    FILE_DISPOSITION_INFO info = {};
-    info.DeleteFile = bDelete ? TRUE : FALSE;
-    return SetFileInformationByHandle(handle, FileDispositionInfo, &info, sizeof info) != 0;
-}
-
-// Creates the output: a fresh temporary in the target's folder, or the target itself when
-// the folder takes no such name. False when neither can be created.
-bool OpenOutput(const std::wstring& target, Output& output)
-{
-    static std::atomic<unsigned> s_nSerial{0};
-    const std::wstring stem = FolderOf(target) + Widen(kTempFilePrefix) + L"_" +
-                              std::to_wstring(GetCurrentProcessId()) + L"_";
-    HANDLE handle = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 4 && handle == INVALID_HANDLE_VALUE; ++attempt)
-    {
-        output.temporary = stem + std::to_wstring(++s_nSerial) + L".tmp";
-        handle = CreateFileW(output.temporary.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0,
-                             nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
-            GetLastError() != ERROR_ALREADY_EXISTS)
-            break;
-    }
-    if (handle != INVALID_HANDLE_VALUE)
-        // Until it is complete the system removes it when the handle closes, also when the
-        // process ends half-way; the last step before the rename keeps it.
-        SetDeleteOnClose(handle, true);
-    else
-    {
-        output.temporary.clear();
-        handle = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE)
-            return false;
-    }
-    output.file = StreamOf(handle, _O_RDWR, "wb+");
-    if (!output.file)
-    {
-        DeleteFileW(output.temporary.empty() ? target.c_str() : output.temporary.c_str());
-        return false;
-    }
-    output.bMade = true;
-    // The default buffer turns a big file into many thousands of small writes.
-    std::setvbuf(output.file, nullptr, _IOFBF, 1 << 20);
-    return true;
-}
-
-struct OutputUnavailable
-{
-};
-
-// Opens the source without a password and writes the encrypted output. The output is made
-// only once the library has accepted the source, so a refused source costs no file.
 // The open source. Files up to kReadWholeBytes are read in one go and parsed from memory: the
 // library's many small reads and seeks cost a system call each when it reads a file, and under
-// Wine each of those is slow. Larger files are read from the file, to keep memory bounded.
+// Wine each of those is slow. Larger files are read from the file, to keep memory bounded, and
+// all workers together hold no more than the process's read budget.
 struct Source
 {
     static constexpr long long kReadWholeBytes = 64ll << 20;
 
     FILE* file = nullptr;
     bool bOwnedByDocument = false;
+    CReadBudgetShare budget; // given back after the bytes are freed
     std::string bytes;
 
     ~Source()
@@ -212,7 +129,8 @@ struct Source
 void OpenDocument(QPDF& pdf, Source& source, const std::string& sourceUtf8)
 {
     const long long size = _filelengthi64(_fileno(source.file));
-    if (size >= 0 && size <= Source::kReadWholeBytes)
+    if (size >= 0 && size <= Source::kReadWholeBytes &&
+        source.budget.Take(SourceReadBudget(), static_cast<unsigned long long>(size)))
     {
         source.bytes.resize(static_cast<size_t>(size));
         if (size == 0 || std::fread(&source.bytes[0], 1, source.bytes.size(), source.file) ==
@@ -222,26 +140,33 @@ void OpenDocument(QPDF& pdf, Source& source, const std::string& sourceUtf8)
                                   nullptr);
             return;
         }
-        source.bytes.clear();
+        std::string().swap(source.bytes);
+        source.budget.Release();
         std::rewind(source.file);
     }
     source.bOwnedByDocument = true;
     pdf.processFile(sourceUtf8.c_str(), source.file, true, nullptr);
 }
 
+struct OutputUnavailable
+{
+};
+
+// Opens the source without a password and writes the encrypted output. The output is made
+// only once the library has accepted the source, so a refused source costs no file.
 void WriteEncrypted(QPDF& pdf, Source& source, const std::string& sourceUtf8,
                     const std::wstring& target, const std::string& targetUtf8,
                     const std::string& userPassword, const std::string& ownerPassword,
-                    const Restrictions& r, EncryptionType method, Output& output)
+                    const Restrictions& r, EncryptionType method, CTargetFile& output)
 {
     pdf.setSuppressWarnings(true);
     OpenDocument(pdf, source, sourceUtf8);
     if (pdf.isEncrypted())
         throw SourceAlreadyEncrypted();
 
-    if (!OpenOutput(target, output))
+    if (!output.Open(target))
         throw OutputUnavailable();
-    QPDFWriter writer(pdf, targetUtf8.c_str(), output.file, false);
+    QPDFWriter writer(pdf, targetUtf8.c_str(), output.Stream(), false);
     const bool allowCopy = !r.bPreventCopy;
     const bool allowModify = !r.bPreventModify;
     const qpdf_r3_print_e print = r.bPreventPrint ? qpdf_r3p_none : qpdf_r3p_full;
@@ -319,33 +244,18 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
         // The source stays open, unshared for writing, until the target has been replaced.
         QPDF pdf;
         const std::wstring target = Widen(targetPath);
-        Output output;
-        auto closeOutput = [&]
-        {
-            const bool bClosed = output.file && std::fclose(output.file) == 0;
-            output.file = nullptr;
-            return bClosed;
-        };
+        CTargetFile output;
         try
         {
             WriteEncrypted(pdf, source, ToUtf8Path(sourcePath), target, ToUtf8Path(targetPath),
                            userPassword, ownerPassword,
                            {bPreventCopy, bPreventModify, bPreventPrint}, method, output);
-            if (!output.temporary.empty() &&
-                !SetDeleteOnClose(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(output.file))),
-                                  false))
-                throw std::runtime_error("keeping " + ToUtf8Path(targetPath) + ": " +
-                                         std::to_string(GetLastError()));
-            if (!closeOutput())
-                throw std::runtime_error("writing " + ToUtf8Path(targetPath) + ": " +
-                                         std::strerror(errno));
+            output.FinishWriting();
+            output.Keep();
         }
         catch (...)
         {
-            // Neither a half-written temporary nor a half-written target is a protected PDF.
-            closeOutput();
-            if (output.bMade)
-                DeleteFileW(output.temporary.empty() ? target.c_str() : output.temporary.c_str());
+            output.Discard();
             try
             {
                 throw;
@@ -365,12 +275,8 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
             return false;
         }
 
-        // One step: a crash leaves the old target or the new one, never half a file.
-        if (!output.temporary.empty() &&
-            !MoveFileExW(output.temporary.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (!output.ReplaceTarget(sourcePath))
         {
-            DeleteFileW(output.temporary.c_str());
             SetStatus(status, StatusForTargetFailure(sourcePath, targetPath));
             return false;
         }

@@ -13,6 +13,7 @@
 #include "engine/result_row.h"
 #include "engine/run_workers.h"
 #include "engine/status_texts.h"
+#include "engine/target_file.h"
 #include "engine/validate_request.h"
 
 namespace
@@ -158,6 +159,7 @@ const char* RunEncryptionLabel(const ProtectionRequest& request)
 
 void RunProtection(const ProtectionRequest& request, CProtectionView& view)
 {
+    ForgetSweptFolders();
     const std::string label = RunEncryptionLabel(request);
     if (request.bFolderMode)
         ProtectFolder(request, label, view, DefaultWorkerCount());

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -16,11 +17,30 @@
 constexpr unsigned kMaxWorkers = 8;
 unsigned DefaultWorkerCount();
 
+// Starts one worker thread running `body`. Throws std::system_error when the system cannot
+// start one.
+std::thread StartWorkerThread(std::function<void()> body);
+
+// For tests: how many more worker threads may start before starting one fails; negative for
+// no limit (the default).
+void SetWorkerThreadLimit(int limit);
+
+// Calls work(i) for i = 0, 1, 2, ... on the calling thread, each delivered as it is done.
+template <class Work, class Deliver> void RunInOrder(size_t n, Work& work, Deliver& deliver)
+{
+    for (size_t i = 0; i < n; ++i)
+    {
+        auto result = work(i);
+        deliver(i, result);
+    }
+}
+
 // Calls work(i) for every i below n, each on one of `workers` threads (never more than n),
 // and deliver(i, result) on the calling thread for i = 0, 1, 2, ... as soon as item i and
 // every item before it are done. A worker starts a new item only when its last one is done,
 // so at most `workers` items are in flight. With one worker everything runs on the calling
-// thread. An exception from work(i) is thrown on the calling thread when i's turn to be
+// thread, and so it does when no worker thread can be started; when only some can, those do
+// the work. An exception from work(i) is thrown on the calling thread when i's turn to be
 // delivered comes; the workers still finish their items first.
 template <class Work, class Deliver>
 void RunWorkers(size_t n, unsigned workers, Work work, Deliver deliver)
@@ -28,11 +48,7 @@ void RunWorkers(size_t n, unsigned workers, Work work, Deliver deliver)
     using Result = std::invoke_result_t<Work&, size_t>;
     if (workers <= 1 || n <= 1)
     {
-        for (size_t i = 0; i < n; ++i)
-        {
-            Result result = work(i);
-            deliver(i, result);
-        }
+        RunInOrder(n, work, deliver);
         return;
     }
 
@@ -82,7 +98,21 @@ void RunWorkers(size_t n, unsigned workers, Work work, Deliver deliver)
     std::vector<std::thread> threads;
     threads.reserve(count);
     for (unsigned t = 0; t < count; ++t)
-        threads.emplace_back(loop);
+    {
+        try
+        {
+            threads.push_back(StartWorkerThread(loop));
+        }
+        catch (...)
+        {
+            break; // the system has no thread to spare: those that started do the work
+        }
+    }
+    if (threads.empty())
+    {
+        RunInOrder(n, work, deliver);
+        return;
+    }
 
     std::exception_ptr failure;
     for (size_t i = 0; i < n && !failure; ++i)

@@ -4,12 +4,14 @@
 
 #include <cstring>
 
+#include "base/text_conversion.h"
 #include "engine/protect_file.h"
 
 namespace
 {
 constexpr const char* kWorkCopyEnd = ".pdf";
 constexpr const char* kProtectedCopyEnd = "_protected.pdf";
+constexpr const char* kTargetWorkFileEnd = ".tmp";
 
 bool EndsWith(const std::string& text, const char* end)
 {
@@ -34,7 +36,26 @@ bool ParseNumber(const std::string& text, unsigned long long limit, unsigned lon
     return true;
 }
 
-bool ProcessRuns(DWORD processId)
+// "<prefix>_<pid>_<number><end>".
+bool ParseNameWithEnd(std::string rest, const char* end, unsigned long& processId)
+{
+    const std::string prefix = std::string(kTempFilePrefix) + "_";
+    if (rest.compare(0, prefix.size(), prefix) != 0 || !EndsWith(rest, end))
+        return false;
+    rest = rest.substr(prefix.size(), rest.size() - prefix.size() - std::strlen(end));
+    const size_t separator = rest.find('_');
+    if (separator == std::string::npos)
+        return false;
+    unsigned long long pid = 0, number = 0;
+    if (!ParseNumber(rest.substr(0, separator), 0xFFFFFFFFull, pid) ||
+        !ParseNumber(rest.substr(separator + 1), ~0ull / 10, number))
+        return false;
+    processId = static_cast<unsigned long>(pid);
+    return true;
+}
+} // namespace
+
+bool IsProcessRunning(unsigned long processId)
 {
     if (processId == GetCurrentProcessId())
         return true;
@@ -47,27 +68,16 @@ bool ProcessRuns(DWORD processId)
     CloseHandle(hProcess);
     return bRuns;
 }
-} // namespace
 
 bool ParseWorkFileName(const std::string& name, unsigned long& processId)
 {
-    const std::string prefix = std::string(kTempFilePrefix) + "_";
-    if (name.compare(0, prefix.size(), prefix) != 0)
-        return false;
-    std::string rest = name.substr(prefix.size());
-    const char* end = EndsWith(rest, kProtectedCopyEnd) ? kProtectedCopyEnd : kWorkCopyEnd;
-    if (!EndsWith(rest, end))
-        return false;
-    rest.resize(rest.size() - std::strlen(end));
-    const size_t separator = rest.find('_');
-    if (separator == std::string::npos)
-        return false;
-    unsigned long long pid = 0, tick = 0;
-    if (!ParseNumber(rest.substr(0, separator), 0xFFFFFFFFull, pid) ||
-        !ParseNumber(rest.substr(separator + 1), ~0ull / 10, tick))
-        return false;
-    processId = static_cast<unsigned long>(pid);
-    return true;
+    return ParseNameWithEnd(
+        name, EndsWith(name, kProtectedCopyEnd) ? kProtectedCopyEnd : kWorkCopyEnd, processId);
+}
+
+bool ParseTargetWorkFileName(const std::string& name, unsigned long& processId)
+{
+    return ParseNameWithEnd(name, kTargetWorkFileEnd, processId);
 }
 
 int RemoveStaleWorkFiles(const std::string& folder)
@@ -87,7 +97,7 @@ int RemoveStaleWorkFiles(const std::string& folder)
         // The pattern also matches short names: the long name is what is checked.
         unsigned long processId = 0;
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-            !ParseWorkFileName(found.cFileName, processId) || ProcessRuns(processId))
+            !ParseWorkFileName(found.cFileName, processId) || IsProcessRunning(processId))
             continue;
         const std::string path = base + found.cFileName;
         // A copy of a read-only source is read-only too.
@@ -106,4 +116,36 @@ int RemoveStaleWorkFiles()
     if (length == 0 || length >= sizeof folder)
         return 0;
     return RemoveStaleWorkFiles(folder);
+}
+
+int RemoveStaleTargetWorkFiles(const std::wstring& folder)
+{
+    if (folder.empty())
+        return 0;
+    std::wstring base = folder;
+    if (base.back() != L'\\')
+        base += L'\\';
+    WIN32_FIND_DATAW found;
+    HANDLE hFind = FindFirstFileW((base + AnsiToWide(kTempFilePrefix) + L"_*.tmp").c_str(), &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return 0;
+    int nRemoved = 0;
+    do
+    {
+        unsigned long processId = 0;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            !ParseTargetWorkFileName(WideToUtf8(found.cFileName), processId) ||
+            IsProcessRunning(processId))
+            continue;
+        // Opened without sharing, or not at all: a file someone still holds stays.
+        HANDLE hFile = CreateFileW((base + found.cFileName).c_str(), DELETE, 0, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (hFile != INVALID_HANDLE_VALUE)
+        {
+            CloseHandle(hFile);
+            ++nRemoved;
+        }
+    } while (FindNextFileW(hFind, &found));
+    FindClose(hFind);
+    return nRemoved;
 }

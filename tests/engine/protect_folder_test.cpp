@@ -8,6 +8,7 @@
 
 #include "engine/message_box_texts.h"
 #include "engine/protect_folder.h"
+#include "engine/run_workers.h"
 #include "engine/status_texts.h"
 #include "engine/validate_request.h"
 #include "tests/support/memory_protection_view.h"
@@ -280,6 +281,24 @@ TEST_F(FolderRun, SeveralWorkersGiveTheRowsAndProgressOfOne)
     EXPECT_EQ(failed, 6);
     EXPECT_TRUE(ReadEncryption(Out() + "\\f0.pdf", "open").bUserMatched);
     ExpectSourcesUntouched();
+}
+
+// Out of threads: the workers that did start, or the calling thread alone, do every file.
+TEST_F(FolderRun, WorkersThatCannotStartLeaveTheFilesToTheOthers)
+{
+    for (const char* name : {"a.pdf", "b.pdf", "c.pdf", "d.pdf", "e.pdf"})
+        AddPdf(name);
+    for (int startable : {0, 1, 2})
+    {
+        CMemoryProtectionView view;
+        SetWorkerThreadLimit(startable);
+        const bool bRan = ProtectFolder(m_request, "AES-256", view, 4);
+        SetWorkerThreadLimit(-1);
+        EXPECT_TRUE(bRan);
+        ASSERT_EQ(view.m_rows.size(), 5u) << startable;
+        for (const ResultRow& row : view.m_rows)
+            EXPECT_EQ(row.strStatus, kStatusProtected) << startable << " " << row.strFileName;
+    }
 }
 
 TEST_F(FolderRun, SourceBeingWrittenGetsItsRedRowAndTheOthersGoOn)
