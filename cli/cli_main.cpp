@@ -236,6 +236,13 @@ int RunCli(const std::vector<std::wstring>& args)
         CheckRequest(options, paths, open, permission, bTable, bOpenWarning);
     if (!refusal.empty())
         return Refuse(refusal);
+    for (const PasswordEntry& entry : table)
+    {
+        const std::string rowRefusal =
+            CheckRowPasswords(options, entry.strOpenPassword, entry.strPermissionPassword);
+        if (!rowRefusal.empty())
+            return Refuse("passwords file, row of " + entry.strFile + ": " + rowRefusal);
+    }
 
     HANDLE report = INVALID_HANDLE_VALUE;
     if (!options.strReportFile.empty())

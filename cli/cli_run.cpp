@@ -7,6 +7,7 @@
 #include <mutex>
 #include <set>
 #include <thread>
+#include <utility>
 
 #include "base/file_system.h"
 #include "base/text_conversion.h"
@@ -243,10 +244,10 @@ std::string CheckRequest(const CliOptions& options, const ResolvedPaths& paths,
         return FormatPathMessage(kMsgPathNotInCodePage, paths.strSource);
     if (!ToEngine(paths.strTarget, request.strTargetFile))
         return FormatPathMessage(kMsgPathNotInCodePage, paths.strTarget);
-    // Only their emptiness counts here; a password this Windows cannot pass on fails the
-    // files it is used for, with its own status.
-    request.strPassword = IsBlankPassword(openPassword) ? std::string() : "-";
-    request.strPermissionPassword = IsBlankPassword(permissionPassword) ? std::string() : "-";
+    // Passwords reach the engine as UTF-8 whatever the code page, so they are checked as
+    // the window checks them: one the method cannot store refuses the run.
+    request.strPassword = openPassword;
+    request.strPermissionPassword = permissionPassword;
     if (bPasswordsFromFile && request.strPassword.empty() && request.strPermissionPassword.empty())
         request.strPassword = "-"; // each row's passwords are checked with its file
     request.bPreventCopy = options.bNoCopy;
@@ -265,6 +266,20 @@ std::string CheckRequest(const CliOptions& options, const ResolvedPaths& paths,
                                                     });
     return result.outcome == ValidationOutcome::Refused ? FromEngine(result.strMessage)
                                                         : std::string();
+}
+
+std::string CheckRowPasswords(const CliOptions& options, const std::string& openPassword,
+                              const std::string& permissionPassword)
+{
+    for (const auto& password :
+         {std::make_pair(&openPassword, "open"), std::make_pair(&permissionPassword, "permission")})
+    {
+        const std::string refusal =
+            CheckPasswordStorable(*password.first, password.second, options.nEncryptionType);
+        if (!refusal.empty())
+            return FromEngine(refusal);
+    }
+    return std::string();
 }
 
 bool ListRunFiles(const CliOptions& options, const ResolvedPaths& paths,

@@ -31,6 +31,10 @@ std::string CheckRequest(const CliOptions& options, const ResolvedPaths& paths,
                          const std::string& openPassword, const std::string& permissionPassword,
                          bool bPasswordsFromFile, bool& bOpenPasswordWarning);
 
+// The window's refusal of a row's passwords that the method cannot store; empty when both can.
+std::string CheckRowPasswords(const CliOptions& options, const std::string& openPassword,
+                              const std::string& permissionPassword);
+
 // True when the text is blank as the window judges passwords.
 bool IsBlankPassword(const std::string& password);
 

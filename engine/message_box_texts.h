@@ -38,6 +38,17 @@ constexpr const char* kMsgSameFoldersEmptySuffix =
 constexpr const char* kMsgPathNotInCodePage =
     "The path [%s] contains characters that this system's code page cannot use. \n\nPlease "
     "rename the file or folder, or run this application on Windows 10 (version 1903) or later.";
+// Passwords that cannot be stored as every reader derives them. The first %s is "open" or
+// "permission".
+constexpr const char* kMsgPasswordNotStorable =
+    "The %s password contains a character that %s cannot store (%s). Please use other "
+    "characters or choose 256-bit AES encryption in Settings.";
+constexpr const char* kMsgPasswordReadersDiffer =
+    "The %s password contains a character that PDF readers treat differently (%s), so some "
+    "readers would not open the file with it. Please leave it out.";
+constexpr const char* kMsgPasswordTooLong =
+    "The %s password is longer than 256-bit AES allows (127 bytes in UTF-8). Please use a "
+    "shorter password.";
 
 constexpr const char* kMsgCannotSearchFolder =
     "Unable to search PDF files in the specified folder [%s]. \n\nPlease make sure you have "

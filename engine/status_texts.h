@@ -27,6 +27,30 @@ constexpr const char* kStatusNameNotInCodePage =
 constexpr const char* kStatusTargetIsAnotherSource =
     "Error: Target file is another Source PDF file of this run. It was not written, so that "
     "the other file stays as it is. Please set a different suffix or Target folder.";
+constexpr const char* kStatusSignedRefused =
+    "Error: This PDF file is digitally signed. Protecting it would invalidate its signature, so "
+    "it was left as it is.";
+constexpr const char* kStatusDamagedRefused =
+    "Error: The source PDF file is damaged and would have to be repaired, so it was not "
+    "protected.";
+// Filled with one of the kCheck... texts below.
+constexpr const char* kStatusCheckFailed =
+    "Error: The protected copy failed its check (%s), so it was not written.";
+constexpr const char* kCheckEncryptionMethod = "encryption method";
+constexpr const char* kCheckPermissions = "permissions";
+constexpr const char* kCheckOpenPassword = "open password";
+constexpr const char* kCheckPermissionPassword = "permission password";
+constexpr const char* kCheckOpenPasswordIsOwner = "open password also lifts the restrictions";
+constexpr const char* kCheckPageCount = "page count";
+constexpr const char* kCheckUnreadable = "unreadable";
+
+// Notes a success status ends with, in this order.
+constexpr const char* kNoteSignatureInvalid = " (its digital signature is no longer valid)";
+constexpr const char* kNoteRandomPermissionPassword =
+    " (its restrictions are locked with a random permission password that nobody knows)";
+constexpr const char* kNoteNoLongerPdfA = " (no longer PDF/A, which does not allow encryption)";
+constexpr const char* kNoteRepaired =
+    " (the source was damaged and has been repaired; check the protected copy)";
 
 // Status texts hold up to this many characters (a 5,000-byte buffer in the window's terms).
 constexpr unsigned kStatusMaxChars = 4999;

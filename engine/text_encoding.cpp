@@ -1,20 +1,12 @@
 #include "engine/text_encoding.h"
 
-#include <windows.h>
-
-#include <qpdf/QUtil.hh>
-
-#include "base/text_conversion.h"
+#include "engine/password_prep.h"
 
 bool EncodePasswordForMethod(const std::string& utf8, EncryptionType method, std::string& bytes)
 {
-    std::wstring wide;
-    if (!MultiByteToWide(utf8, CP_UTF8, wide))
+    PreparedPassword prepared = PreparePassword(utf8, method);
+    if (prepared.fault != PasswordFault::None)
         return false;
-    if (method == EncryptionAes256)
-    {
-        bytes = utf8;
-        return true;
-    }
-    return QUtil::utf8_to_pdf_doc(utf8, bytes);
+    bytes = std::move(prepared.bytes);
+    return true;
 }

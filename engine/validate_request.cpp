@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <utility>
 
 #include "base/file_system.h"
 #include "base/text_conversion.h"
 #include "engine/message_box_texts.h"
+#include "engine/password_prep.h"
 #include "engine/path_compare.h"
 
 namespace
@@ -65,7 +67,37 @@ ValidationResult ValidateFolder(const ProtectionRequest& r)
         return Refuse(kMsgSameFoldersEmptySuffix, r.strSourceFile);
     return Accept();
 }
+std::string FormatMessageText(const char* format, const char* first, const char* second,
+                              const char* third = "")
+{
+    const int length = std::snprintf(nullptr, 0, format, first, second, third);
+    std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
+    std::snprintf(&text[0], text.size(), format, first, second, third);
+    text.resize(text.size() - 1);
+    return ClipText(text, kMessageMaxChars);
+}
 } // namespace
+
+std::string CheckPasswordStorable(const std::string& password, const char* which,
+                                  int encryptionType)
+{
+    const PreparedPassword prepared =
+        PreparePassword(password, NormalizeEncryptionType(encryptionType));
+    const std::string character = DescribePasswordCharacter(prepared.character);
+    switch (prepared.fault)
+    {
+    case PasswordFault::None:
+        return std::string();
+    case PasswordFault::NotStorable:
+        return FormatMessageText(kMsgPasswordNotStorable, which,
+                                 EncryptionMethodName(encryptionType), character.c_str());
+    case PasswordFault::ReadersDiffer:
+        return FormatMessageText(kMsgPasswordReadersDiffer, which, character.c_str());
+    case PasswordFault::TooLong:
+        return FormatMessageText(kMsgPasswordTooLong, which, "");
+    }
+    return std::string();
+}
 
 std::string FormatPathMessage(const char* format, const std::string& path)
 {
@@ -92,6 +124,14 @@ ValidationResult ValidateRequest(const ProtectionRequest& request, const AskYesN
         return Refuse(kMsgBothPasswordsEmpty);
     if (bOpenBlank && ask(kMsgAskOpenPassword))
         return {ValidationOutcome::Withdrawn, {}};
+    for (const auto& password : {std::make_pair(&request.strPassword, "open"),
+                                 std::make_pair(&request.strPermissionPassword, "permission")})
+    {
+        std::string refusal =
+            CheckPasswordStorable(*password.first, password.second, request.bEncryptionType);
+        if (!refusal.empty())
+            return {ValidationOutcome::Refused, std::move(refusal)};
+    }
     for (const std::string* path : {&request.strSourceFile, &request.strTargetFile})
         if (HoldsLostCharacters(*path))
             return Refuse(kMsgPathNotInCodePage, *path);

@@ -27,6 +27,11 @@ using AskYesNo = std::function<bool(const std::string& text)>;
 // prove it can be, and deleted again.
 ValidationResult ValidateRequest(const ProtectionRequest& request, const AskYesNo& ask);
 
+// The refusal for a password (`which` is "open" or "permission") that the encryption type
+// cannot store as every reader derives it; empty when it can.
+std::string CheckPasswordStorable(const std::string& password, const char* which,
+                                  int encryptionType);
+
 // Opens the path for appending and closes it at once: creates a missing file, writes nothing.
 // True when it could be opened.
 bool AppendProbe(const std::string& path);

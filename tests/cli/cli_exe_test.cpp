@@ -68,6 +68,17 @@ const ExitCase kExitCases[] = {
      {"a.pdf", "-p", "  ", "-P", "\t"},
      2,
      [](const ScratchFolder&) { return AsPrinted(kMsgBothPasswordsEmpty); }},
+    // Passwords are checked as the window checks them, before the paths.
+    {"PasswordReadersTreatDifferently",
+     {"gone.pdf", "-p",
+      "a\xC2\xA0"
+      "b"},
+     2,
+     [](const ScratchFolder&)
+     {
+         return AsPrinted("The open password contains a character that PDF readers treat "
+                          "differently (U+00A0)");
+     }},
     {"MissingSource",
      {"gone.pdf", "-p", "x"},
      2,

@@ -48,7 +48,7 @@ class PasswordsFile : public ::testing::Test
                                                 "a.pdf,\"pa,ss\",\"own \"\"q\"\"\"\r\n"
                                                 "\"b, c.pdf\"," +
                                                 kCyrillicPassword + "\r\n" + kCyrillicName +
-                                                ",\"line one\r\nline two\",perm\r\n"
+                                                ",\"line one, line two\",perm\r\n"
                                                 "sub/f.pdf,fpass\r\n"
                                                 "missing.pdf,x\r\n");
     }
@@ -78,7 +78,7 @@ TEST_F(PasswordsFile, EachFileOpensWithItsOwnPassword)
         {"a_protected.pdf", "pa,ss", false},
         {"a_protected.pdf", "own \"q\"", true},
         {"b, c_protected.pdf", kCyrillicPassword, false},
-        {"\xD0\xB4\xD0\xBE\xD0\xBA_protected.pdf", "line one\r\nline two", false},
+        {"\xD0\xB4\xD0\xBE\xD0\xBA_protected.pdf", "line one, line two", false},
         {"e_protected.pdf", "cmd", false},
         {"sub\\f_protected.pdf", "fpass", false},
     };
@@ -114,6 +114,19 @@ TEST_F(PasswordsFile, WithoutCommandPasswordsAnUnlistedFileFails)
     EXPECT_EQ(lines.at(In("a.pdf")).word, "OK");
     // Without --recursive the sub-folder's file is not part of the run, and not missing.
     EXPECT_FALSE(lines.count(In("sub\\f.pdf")));
+}
+
+// A row's password that 256-bit AES cannot store refuses the run before any file is written.
+TEST_F(PasswordsFile, UnstorableRowPasswordIsRefused)
+{
+    WriteFileBytes(m_folder / "breaks.csv", "a.pdf,\"one\r\ntwo\"\r\n");
+    const CliRun run = RunCliExe({"in", "out", "--passwords", "breaks.csv"}, m_folder.Path());
+    EXPECT_EQ(run.exitCode, 2u);
+    EXPECT_NE(run.err.find("passwords file, row of a.pdf: The open password contains a "
+                           "character that 256-bit AES cannot store (U+000D)."),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(PathExists(Out("a_protected.pdf")));
 }
 
 TEST_F(PasswordsFile, BrokenFileIsRefused)

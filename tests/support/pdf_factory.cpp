@@ -121,15 +121,49 @@ size_t MakePdf(const std::string& path, const PdfRecipe& recipe)
         pages.addPage(page, false);
     }
 
+    if (recipe.bSigned)
+    {
+        QPDFObjectHandle field = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /FT /Sig /T (Signature1) /Type /Annot /Subtype /Widget /Rect [0 0 0 0] /F 132 "
+            "/V << /Type /Sig /Filter /Adobe.PPKLite /SubFilter /adbe.pkcs7.detached "
+            "/ByteRange [0 100 200 300] /Contents <3082000000> >> >>"));
+        QPDFObjectHandle first = pdf.getAllPages().front();
+        first.replaceKey("/Annots", QPDFObjectHandle::newArray({field}));
+        QPDFObjectHandle form = QPDFObjectHandle::parse("<< /SigFlags 3 >>");
+        form.replaceKey("/Fields", QPDFObjectHandle::newArray({field}));
+        pdf.getRoot().replaceKey("/AcroForm", form);
+    }
+    if (recipe.bPdfA)
+    {
+        QPDFObjectHandle metadata = QPDFObjectHandle::newStream(
+            &pdf, "<?xpacket begin=\"\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>"
+                  "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+                  "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+                  "<rdf:Description rdf:about=\"\" "
+                  "xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">"
+                  "<pdfaid:part>2</pdfaid:part><pdfaid:conformance>B</pdfaid:conformance>"
+                  "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end=\"w\"?>");
+        metadata.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
+        metadata.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/XML"));
+        pdf.getRoot().replaceKey("/Metadata", metadata);
+    }
+
     QPDFWriter writer(pdf);
     writer.setOutputMemory();
     writer.setStaticID(true);
+    writer.setLinearization(recipe.bLinearized);
     if (recipe.bEncrypt)
         writer.setR6EncryptionParameters(recipe.userPassword.c_str(), recipe.ownerPassword.c_str(),
                                          true, true, true, true, true, true, qpdf_r3p_full, true);
     writer.write();
     auto buf = writer.getBufferSharedPointer();
     std::string bytes(reinterpret_cast<const char*>(buf->getBuffer()), buf->getSize());
+    if (recipe.bDamagedStartXref)
+    {
+        const size_t at = bytes.rfind("startxref\n");
+        bytes =
+            bytes.substr(0, at) + "startxref\n" + std::to_string(bytes.size() + 1000) + "\n%%EOF\n";
+    }
     WriteFileBytes(path, bytes);
     return bytes.size();
 }

@@ -16,6 +16,14 @@ struct PdfRecipe
     std::string ownerPassword;
     // Small indirect objects (link annotations on the first page), as forms and indexes have.
     int smallObjects = 0;
+    // A signature field with a value (/V with /ByteRange) and SigFlags 3.
+    bool bSigned = false;
+    // XMP metadata declaring PDF/A-2b.
+    bool bPdfA = false;
+    // Written for fast web view.
+    bool bLinearized = false;
+    // Its startxref points past the cross-reference table, so readers must rebuild it.
+    bool bDamagedStartXref = false;
 };
 
 // Writes the PDF to an ANSI path. Returns its size in bytes.
