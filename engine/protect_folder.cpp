@@ -6,7 +6,6 @@
 #include "base/text_conversion.h"
 #include "engine/encryption_type.h"
 #include "engine/message_box_texts.h"
-#include "engine/path_compare.h"
 #include "engine/run_workers.h"
 #include "engine/status_texts.h"
 #include "engine/validate_request.h"
