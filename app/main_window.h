@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "app/input_rules.h"
@@ -20,6 +21,7 @@
 
 struct ProtectionRequest;
 class CProtectionView;
+class CRunQueue;
 
 class CMainWindow : public CDialog
 {
@@ -60,6 +62,8 @@ class CMainWindow : public CDialog
     // Called on the run's thread: shows a run's message on this window's thread and returns
     // the pressed button's id.
     int ShowRunMessage(const std::string& text, UINT style);
+    // A new run's queue of rows and progress, which this window shows from now on.
+    std::shared_ptr<CRunQueue> StartRunQueue();
     // Called on the run's thread once the window is restored: the focus goes back to where
     // the run found it.
     void GiveBackFocus();
@@ -173,6 +177,8 @@ class CMainWindow : public CDialog
         UINT style;
     };
     std::atomic<const RunMessage*> m_pRunMessage;
+    // The queue of the latest run, read on this window's thread only.
+    std::shared_ptr<CRunQueue> m_pRunQueue;
     // Where the focus was when the run started, and where the run put it meanwhile (a locked
     // control cannot keep it, and with no focus the keyboard reaches nothing).
     HWND m_hFocusBeforeRun;

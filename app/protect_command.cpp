@@ -2,6 +2,8 @@
 // message map while a run is under way.
 #include "app/main_window.h"
 
+#include <memory>
+
 #include "app/protection_worker.h"
 #include "app/window_protection_view.h"
 #include "engine/message_box_texts.h"
@@ -42,24 +44,48 @@ void CMainWindow::OnProtectPdf()
     if (result.outcome == ValidationOutcome::Withdrawn)
         return;
 
+    // Made before anything is marked: what fails for want of memory fails here, undoing nothing.
+    auto start = std::make_unique<RunStart>(RunStart{this, request, StartRunQueue()});
+
     // Marked and locked here rather than only by the worker: until its thread gets going, a
     // second press or a close would otherwise still be taken.
-    CWindowProtectionView view(*this);
+    CWindowProtectionView view(*this, start->pQueue);
     RunActive = 1;
     KeepFocusForRun();
     view.LockInputs();
     ParkFocusDuringRun();
-    if (!AfxBeginThread(&ProtectionWorker, this))
+    // Starting the thread allocates and may throw; unless it starts, everything is undone,
+    // by steps that allocate nothing.
+    struct UndoUnlessStarted
     {
-        view.UnlockInputs();
-        RestoreFocusAfterRun();
-        RunActive = 0;
+        CMainWindow& dlg;
+        CProtectionView& view;
+        bool bStarted;
+        ~UndoUnlessStarted()
+        {
+            if (bStarted)
+                return;
+            view.UnlockInputs();
+            dlg.RestoreFocusAfterRun();
+            dlg.RunActive = 0;
+        }
+    } undo{*this, view, false};
+    if (AfxBeginThread(&ProtectionWorker, start.get()))
+    {
+        start.release(); // the worker owns it now
+        undo.bStarted = true;
     }
 }
 
 void CMainWindow::RunRequest(const ProtectionRequest& request, CProtectionView& view)
 {
     RunProtection(request, view);
+}
+
+std::shared_ptr<CRunQueue> CMainWindow::StartRunQueue()
+{
+    m_pRunQueue = std::make_shared<CRunQueue>();
+    return m_pRunQueue;
 }
 
 int CMainWindow::ShowRunMessage(const std::string& text, UINT style)
@@ -135,6 +161,14 @@ BOOL CMainWindow::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
         if (pending && reinterpret_cast<LPARAM>(pending) == lParam &&
             m_pRunMessage.compare_exchange_strong(pending, nullptr))
             *pResult = AppMessageBox(pending->text.c_str(), pending->style);
+        return TRUE;
+    }
+    if (message == WM_RUN_REPORTS)
+    {
+        // Carries nothing: only the current run's own queue is read.
+        if (m_pRunQueue)
+            ShowRunReports(*this, *m_pRunQueue);
+        *pResult = 0;
         return TRUE;
     }
     if (message == WM_RUN_ENDED)

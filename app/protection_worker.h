@@ -5,9 +5,12 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "engine/protection_request.h"
 
 class CMainWindow;
+class CRunQueue;
 
 // Status column widths: narrow while rows arrive, wide once the run has rows to read.
 constexpr int kStatusColumn = 4;
@@ -18,8 +21,18 @@ constexpr int kStatusWidthDone = 650;
 // through messages, so either thread may call it.
 ProtectionRequest ReadProtectionRequest(CMainWindow& dlg);
 
-// The thread procedure; pParam is the main window. Locks the window, runs the request the
-// fields hold at this moment, restores the window (showing what failed when the run itself
-// failed) and returns 1. The caller has set RunActive; the worker clears it after its last
-// step on the window.
+// What a run starts from, handed to its thread: the window, the request that validation
+// accepted (the fields are not read again, so an edit after the checks cannot get past
+// them) and the queue the run reports into.
+struct RunStart
+{
+    CMainWindow* pWindow;
+    ProtectionRequest request;
+    std::shared_ptr<CRunQueue> pQueue;
+};
+
+// The thread procedure; pParam is a RunStart made with new, which the worker owns and
+// deletes. Locks the window, runs the request, restores the window (showing what failed when
+// the run itself failed) and returns 1. The caller has set RunActive; the worker clears it
+// after its last step on the window.
 UINT ProtectionWorker(LPVOID pParam);

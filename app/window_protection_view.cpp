@@ -37,7 +37,56 @@ constexpr int kUnlockedControls[] = {
 constexpr int kLastProgress = 100;
 } // namespace
 
-CWindowProtectionView::CWindowProtectionView(CMainWindow& dlg) : m_dlg(dlg) {}
+bool CRunQueue::Push(Report report)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_reports.push_back(std::move(report));
+    const bool bNudge = !m_bNudged;
+    m_bNudged = true;
+    return bNudge;
+}
+
+std::vector<CRunQueue::Report> CRunQueue::Take()
+{
+    std::vector<Report> reports;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    reports.swap(m_reports);
+    m_bNudged = false;
+    return reports;
+}
+
+void CRunQueue::ForgetNudge()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bNudged = false;
+}
+
+void ShowRunReports(CMainWindow& dlg, CRunQueue& queue)
+{
+    for (const CRunQueue::Report& report : queue.Take())
+    {
+        if (!report.bRow)
+        {
+            dlg.m_progress.SetPos(report.nPos);
+            // Every row of the run is in: show the last ones now rather than at the next tick.
+            if (report.nPos == kLastProgress)
+                dlg.m_listResults.ShowAppendedRows();
+            continue;
+        }
+        // Nothing sorts the list while a run is under way, so the end is the row's place.
+        const ResultRow& row = report.row;
+        const char* texts[] = {row.strFileName.c_str(),   row.strPdfVersion.c_str(),
+                               row.strEncryption.c_str(), row.strTargetFile.c_str(),
+                               row.strStatus.c_str(),     row.strSourceFile.c_str()};
+        dlg.m_listResults.AppendRow(
+            {texts, static_cast<int>(sizeof texts / sizeof texts[0]), 0, row.clrText});
+    }
+}
+
+CWindowProtectionView::CWindowProtectionView(CMainWindow& dlg, std::shared_ptr<CRunQueue> queue)
+    : m_dlg(dlg), m_pQueue(std::move(queue))
+{
+}
 
 CWindowProtectionView::~CWindowProtectionView() = default;
 
@@ -46,29 +95,35 @@ HWND CWindowProtectionView::Control(int nId) const
     return ::GetDlgItem(m_dlg.m_hWnd, nId);
 }
 
+void CWindowProtectionView::Report(CRunQueue::Report report)
+{
+    // A nudge that cannot be posted is made up for by the next report or the run's end.
+    if (m_pQueue->Push(std::move(report)) && !::PostMessageA(m_dlg.m_hWnd, WM_RUN_REPORTS, 0, 0))
+        m_pQueue->ForgetNudge();
+}
+
 void CWindowProtectionView::SetProgress(int nPos)
 {
     // A folder run reports after every file; the bar only needs to hear of a new position.
     if (nPos == m_nProgress)
         return;
     m_nProgress = nPos;
-    ::SendMessageA(Control(IDC_PROGRESS), PBM_SETPOS, static_cast<WPARAM>(nPos), 0);
-    // Every row of the run is in: show the last ones now rather than at the next tick.
-    if (nPos == kLastProgress)
-        m_dlg.m_listResults.SendMessage(CEnhancedListCtrl::kShowRowsMessage);
+    CRunQueue::Report report;
+    report.nPos = nPos;
+    Report(std::move(report));
 }
 
 void CWindowProtectionView::AppendRow(const ResultRow& row)
 {
-    // One trip to the window's thread for the whole row; nothing sorts the list while a run
-    // is under way, so the end of the list is the row's place.
-    const char* texts[] = {row.strFileName.c_str(),   row.strPdfVersion.c_str(),
-                           row.strEncryption.c_str(), row.strTargetFile.c_str(),
-                           row.strStatus.c_str(),     row.strSourceFile.c_str()};
-    const ListRowAppend append = {texts, static_cast<int>(sizeof texts / sizeof texts[0]), 0,
-                                  row.clrText};
-    m_dlg.m_listResults.SendMessage(CEnhancedListCtrl::kAppendRowMessage, 0,
-                                    reinterpret_cast<LPARAM>(&append));
+    CRunQueue::Report report;
+    report.bRow = true;
+    report.row = row;
+    Report(std::move(report));
+}
+
+void CWindowProtectionView::FlushReports()
+{
+    ::SendMessageA(m_dlg.m_hWnd, WM_RUN_REPORTS, 0, 0);
 }
 
 int CWindowProtectionView::ShowMessage(const std::string& text, unsigned style)

@@ -1,10 +1,14 @@
 #pragma once
 
-// The main window as a protection run sees it. Every call sends messages to the window's
-// controls and waits while the window's thread handles them, so it may be called from the
-// run's own thread; nothing is posted.
+// The main window as a protection run sees it. Rows and progress go into the run's queue and
+// the window is nudged to take them; the run never waits for the window to draw. Only its
+// message boxes and the locking and unlocking of the inputs wait for the window's thread.
 
 #include <windows.h>
+
+#include <memory>
+#include <mutex>
+#include <vector>
 
 #include "engine/protection_view.h"
 
@@ -15,25 +19,62 @@ class CMainWindow;
 constexpr UINT WM_RUN_MESSAGE_BOX = WM_APP + 1;
 // Sent to the main window by a run that has given the window back.
 constexpr UINT WM_RUN_ENDED = WM_APP + 2;
+// Posted to the main window when its run's queue has something to show. It carries nothing:
+// the window takes what the queue of its current run holds, so from any other sender it
+// finds nothing it did not already have.
+constexpr UINT WM_RUN_REPORTS = WM_APP + 3;
+
+// What one run has reported and the window has not yet shown, in order.
+class CRunQueue
+{
+  public:
+    struct Report
+    {
+        bool bRow = false; // else a progress position
+        int nPos = 0;
+        ResultRow row;
+    };
+
+    // Keeps a report; true when the window must be nudged (it was not since it last took).
+    bool Push(Report report);
+    // Everything kept so far, oldest first; the queue is empty afterwards.
+    std::vector<Report> Take();
+    // After a nudge that could not be posted: the next report nudges again.
+    void ForgetNudge();
+
+  private:
+    std::mutex m_mutex;
+    std::vector<Report> m_reports;
+    bool m_bNudged = false;
+};
+
+// Shows what the queue holds on the window: rows at the end of the list, the bar's position.
+// Called on the window's thread.
+void ShowRunReports(CMainWindow& dlg, CRunQueue& queue);
 
 class CWindowProtectionView : public CProtectionView
 {
   public:
-    explicit CWindowProtectionView(CMainWindow& dlg);
+    CWindowProtectionView(CMainWindow& dlg, std::shared_ptr<CRunQueue> queue);
     ~CWindowProtectionView() override;
 
     void SetProgress(int nPos) override;
     void AppendRow(const ResultRow& row) override;
     int ShowMessage(const std::string& text, unsigned style) override;
     // Disables the buttons and choices a run must not see used, the "Protect PDF" button
-    // first; the text fields stay editable, the run has read them already.
+    // first; the text fields stay editable, the run works on what was checked.
     void LockInputs() override;
     // Enables them again, except "Clear List" and "Open PDF", which depend on the rows.
     void UnlockInputs() override;
+    // Waits until the window has shown everything reported so far (for the run's last steps,
+    // which read the list).
+    void FlushReports();
 
   private:
     HWND Control(int nId) const;
+    void Report(CRunQueue::Report report);
 
     CMainWindow& m_dlg;
-    int m_nProgress = -1; // the position last sent to the bar
+    std::shared_ptr<CRunQueue> m_pQueue;
+    int m_nProgress = -1; // the position last reported
 };

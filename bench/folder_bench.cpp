@@ -43,8 +43,7 @@ void PrintSmallFileWork(const std::string& in, const std::string& out)
     };
     std::string status, version;
     const double bare = each([&] { BareQpdf(in, out); });
-    const double tool =
-        each([&] { ProtectFile(in, out, "open", "perm", false, false, false, 2, status); });
+    const double tool = each([&] { ProtectFile(in, out, {"open", "perm", {}, 2}, status); });
     const double same = each([&] { IsSamePath(in, out); });
     const double copies = 2 * each([&] { CopyFileA(in.c_str(), copy.c_str(), FALSE); });
     // The copies are no longer made; their cost stays printed for comparison.

@@ -24,7 +24,7 @@ namespace
 void Protect(const std::string& in, const std::string& out)
 {
     std::string status;
-    if (!ProtectFile(in, out, "open", "perm", false, false, false, 2, status))
+    if (!ProtectFile(in, out, {"open", "perm", {}, 2}, status))
         std::fprintf(stderr, "ProtectFile failed: %s\n", status.c_str());
 }
 

@@ -247,12 +247,13 @@ WindowFigures RunThroughWindow(const std::string& folder, const std::string& in,
                     }
                 });
             send(hList, LVM_DELETEALLITEMS, 0, 0);
-            CWindowProtectionView view(window);
+            CWindowProtectionView view(window, window.StartRunQueue());
             const double newWay = TimeMs(
                 [&]
                 {
                     for (int r = 0; r < kRows; ++r)
                         view.AppendRow(row);
+                    view.FlushReports();
                 });
             // Drawing: the rows that arrive are shown together a few times a second; one such
             // showing paints every visible row.
@@ -260,6 +261,7 @@ WindowFigures RunThroughWindow(const std::string& folder, const std::string& in,
             const int visible = static_cast<int>(send(hList, LVM_GETCOUNTPERPAGE, 0, 0));
             for (int r = 0; r < visible; ++r)
                 view.AppendRow(row);
+            view.FlushReports();
             const double drawn = TimeMs(
                 [&]
                 {

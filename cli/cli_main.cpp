@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <thread>
-
 #include "base/product.h"
 #include "base/text_conversion.h"
 #include "cli/cli_options.h"
@@ -264,13 +262,10 @@ int RunCli(const std::vector<std::wstring>& args)
     if (bOpenWarning)
         Say(OutputStream::Err, WithCrLf(OpenPasswordWarning()));
 
-    const int jobs = options.nJobs > 0
-                         ? options.nJobs
-                         : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     CProgress progress(!options.bQuiet && IsConsole(OutputStream::Err), files.size());
     progress.Show(0);
     const std::vector<FileOutcome> outcomes = ProtectFiles(
-        files, options, jobs,
+        files, options,
         [&](const FileOutcome& o)
         {
             if (options.bQuiet)

@@ -6,49 +6,53 @@ namespace
 {
 constexpr int kMaxJobs = 64;
 
-enum class Value
-{
-    None,
-    Text,
-};
-
 struct OptionSpec
 {
     const wchar_t* shortName; // nullptr: none
     const wchar_t* longName;
-    Value value;
+    const char* valueName; // what --help calls its value; nullptr: the option takes none
+    const char* help;      // for --help; each "\n" starts a line under the one before
     void (*apply)(CliOptions&, const std::string&);
 };
 
+// Every option, in the order --help lists them. Options without `apply` are handled by
+// ParseArguments itself.
 const OptionSpec kOptions[] = {
-    {L"-p", L"--open-password", Value::Text,
+    {L"-p", L"--open-password", "TEXT", "the open password",
      [](CliOptions& o, const std::string& v) { o.strOpenPassword = v; }},
-    {nullptr, L"--open-password-file", Value::Text,
+    {nullptr, L"--open-password-file", "FILE", "the open password: the first line of FILE",
      [](CliOptions& o, const std::string& v) { o.strOpenPasswordFile = v; }},
-    {L"-P", L"--permission-password", Value::Text,
+    {L"-P", L"--permission-password", "TEXT", "the permission password",
      [](CliOptions& o, const std::string& v) { o.strPermissionPassword = v; }},
-    {nullptr, L"--permission-password-file", Value::Text,
+    {nullptr, L"--permission-password-file", "FILE",
+     "the permission password: the first line of FILE",
      [](CliOptions& o, const std::string& v) { o.strPermissionPasswordFile = v; }},
-    {L"-m", L"--method", Value::Text, nullptr},
-    {nullptr, L"--no-copy", Value::None,
+    {L"-m", L"--method", "aes-256|aes-128|rc4-128", "(default aes-256)", nullptr},
+    {nullptr, L"--no-copy", nullptr, "forbid copying",
      [](CliOptions& o, const std::string&) { o.bNoCopy = true; }},
-    {nullptr, L"--no-modify", Value::None,
+    {nullptr, L"--no-modify", nullptr, "forbid modifying",
      [](CliOptions& o, const std::string&) { o.bNoModify = true; }},
-    {nullptr, L"--no-print", Value::None,
+    {nullptr, L"--no-print", nullptr, "forbid printing",
      [](CliOptions& o, const std::string&) { o.bNoPrint = true; }},
-    {L"-s", L"--suffix", Value::Text, [](CliOptions& o, const std::string& v) { o.strSuffix = v; }},
-    {nullptr, L"--skip-suffixed", Value::None,
+    {L"-s", L"--suffix", "TEXT", "(default _protected; --suffix= for none)",
+     [](CliOptions& o, const std::string& v) { o.strSuffix = v; }},
+    {nullptr, L"--skip-suffixed", nullptr,
+     "leave out files whose names already end with the suffix",
      [](CliOptions& o, const std::string&) { o.bSkipSuffixed = true; }},
-    {L"-r", L"--recursive", Value::None,
+    {L"-r", L"--recursive", nullptr, "walk sub-folders too and mirror them under the target",
      [](CliOptions& o, const std::string&) { o.bRecursive = true; }},
-    {L"-j", L"--jobs", Value::Text, nullptr},
-    {nullptr, L"--passwords", Value::Text,
+    {L"-j", L"--jobs", "N", "workers (default: one per processor, at most 8)", nullptr},
+    {nullptr, L"--passwords", "FILE",
+     "per-file passwords, CSV: file (name or path relative to\nSOURCE), open password[, "
+     "permission password]",
      [](CliOptions& o, const std::string& v) { o.strPasswordsFile = v; }},
-    {nullptr, L"--report", Value::Text,
+    {nullptr, L"--report", "FILE",
+     "CSV, one row per file: source, target, PDF version,\nencryption, status",
      [](CliOptions& o, const std::string& v) { o.strReportFile = v; }},
-    {L"-q", L"--quiet", Value::None, [](CliOptions& o, const std::string&) { o.bQuiet = true; }},
-    {L"-h", L"--help", Value::None, nullptr},
-    {nullptr, L"--version", Value::None, nullptr},
+    {L"-q", L"--quiet", nullptr, "no per-file lines and no progress",
+     [](CliOptions& o, const std::string&) { o.bQuiet = true; }},
+    {L"-h", L"--help", nullptr, "print this text", nullptr},
+    {nullptr, L"--version", nullptr, "print the version", nullptr},
 };
 
 const OptionSpec* FindOption(const std::wstring& name)
@@ -134,7 +138,7 @@ ParseOutcome ParseArguments(const std::vector<std::wstring>& args, CliOptions& o
         }
 
         std::string value;
-        if (known->value == Value::Text)
+        if (known->valueName)
         {
             if (bInlineValue)
                 value = WideToUtf8(inlineValue);
@@ -217,24 +221,31 @@ ParseOutcome ParseArguments(const std::vector<std::wstring>& args, CliOptions& o
 
 const char* UsageText()
 {
-    return "Usage: sealwick-cli SOURCE [TARGET] [options]\n"
-           "  SOURCE   a PDF file, or a folder (then every PDF in it)\n"
-           "  TARGET   a file (for one PDF) or a folder; left out: beside the source, named\n"
-           "           with the suffix\n"
-           "  -p, --open-password TEXT          --open-password-file FILE (its first line)\n"
-           "  -P, --permission-password TEXT    --permission-password-file FILE\n"
-           "  -m, --method aes-256|aes-128|rc4-128   (default aes-256)\n"
-           "      --no-copy  --no-modify  --no-print\n"
-           "  -s, --suffix TEXT      (default _protected; --suffix= for none)\n"
-           "      --skip-suffixed    leave out files whose names already end with the suffix\n"
-           "  -r, --recursive        walk sub-folders too and mirror them under the target\n"
-           "  -j, --jobs N           workers (default: one per processor)\n"
-           "      --passwords FILE   per-file passwords, CSV: file (name or path relative to\n"
-           "                         SOURCE), open password[, permission password]\n"
-           "      --report FILE      CSV, one row per file: source, target, PDF version,\n"
-           "                         encryption, status\n"
-           "  -q, --quiet            no per-file lines and no progress\n"
-           "      --version, --help\n"
-           "Exit code: 0 every file protected, 1 at least one failed, 2 refused or wrong "
-           "arguments.\n";
+    // Made once from the option table, so the text lists exactly the options parsed.
+    static const std::string text = []
+    {
+        constexpr size_t kHelpColumn = 36;
+        std::string usage =
+            "Usage: sealwick-cli SOURCE [TARGET] [options]\n"
+            "  SOURCE   a PDF file, or a folder (then every PDF in it)\n"
+            "  TARGET   a file (for one PDF) or a folder; left out: beside the source, named\n"
+            "           with the suffix\n";
+        for (const OptionSpec& option : kOptions)
+        {
+            std::string line =
+                option.shortName ? "  " + WideToUtf8(option.shortName) + ", " : std::string(6, ' ');
+            line += WideToUtf8(option.longName);
+            if (option.valueName)
+                line += std::string(" ") + option.valueName;
+            // An option too long for its column has its help on the line below.
+            line += line.size() < kHelpColumn ? std::string(kHelpColumn - line.size(), ' ')
+                                              : "\n" + std::string(kHelpColumn, ' ');
+            for (const char* c = option.help; *c; ++c)
+                line += *c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, *c);
+            usage += line + "\n";
+        }
+        return usage + "Exit code: 0 every file protected, 1 at least one failed, 2 refused or "
+                       "wrong arguments.\n";
+    }();
+    return text.c_str();
 }

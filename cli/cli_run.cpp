@@ -2,26 +2,18 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <atomic>
-#include <mutex>
-#include <set>
-#include <thread>
-#include <utility>
-
 #include "base/file_system.h"
 #include "base/text_conversion.h"
 #include "cli/cli_texts.h"
 #include "engine/encryption_type.h"
 #include "engine/message_box_texts.h"
 #include "engine/path_compare.h"
-#include "engine/protect_file.h"
 #include "engine/protect_folder.h"
+#include "engine/protection_run.h"
 #include "engine/protection_view.h"
 #include "engine/result_row.h"
 #include "engine/run_workers.h"
 #include "engine/status_texts.h"
-#include "engine/target_file.h"
 #include "engine/validate_request.h"
 
 namespace
@@ -84,29 +76,6 @@ void EnsureFolder(const std::string& folder)
     EnsureFolder(ParentOf(folder));
     CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr);
 }
-
-// One spelling per file of the run, letter case aside, for telling files apart.
-std::wstring RunPathKey(const std::string& path)
-{
-    std::string ansi;
-    const std::wstring key = ToEngine(path, ansi) ? NormalizedPathKey(ansi) : Utf8ToWide(path);
-    return FoldCase(key);
-}
-
-// Keeps the row the engine builds for a file, as the window would show it.
-class CRowKeeper : public CProtectionView
-{
-  public:
-    ~CRowKeeper() override;
-    void SetProgress(int) override {}
-    void AppendRow(const ResultRow& row) override { m_row = row; }
-    int ShowMessage(const std::string&, unsigned) override { return IDOK; }
-    void LockInputs() override {}
-    void UnlockInputs() override {}
-
-    ResultRow m_row;
-};
-CRowKeeper::~CRowKeeper() = default;
 
 struct Walk
 {
@@ -175,32 +144,76 @@ bool CollectFolder(Walk& walk, const std::string& source, const std::string& tar
     return true;
 }
 
-FileOutcome ProtectOne(const CliFile& file, const CliOptions& options, const char* label)
+// The engine's plan entry for one file: paths in the code page, passwords in UTF-8 whatever
+// the code page. A path the code page cannot hold is planned as that failure, named "?".
+PlannedFile PlanOf(const CliFile& file, const CliOptions& options)
 {
-    // Passwords go to the engine as UTF-8, whatever the code page; paths in the code page.
-    std::string source, target, status;
-    const bool bPassable = ToEngine(file.strSource, source) && ToEngine(file.strTarget, target);
-    bool bOk = false;
-    if (!file.strError.empty())
-        status = file.strError;
-    else if (!bPassable)
-        status = kStatusNameNotInCodePage;
-    else
-        bOk = ProtectFile(source, target, file.strOpenPassword, file.strPermissionPassword,
-                          options.bNoCopy, options.bNoModify, options.bNoPrint,
-                          options.nEncryptionType, status);
-
-    CRowKeeper keeper;
-    AddResultRow(keeper, bPassable ? source : std::string("?"), label, target, status);
-    FileOutcome outcome;
-    outcome.bOk = bOk;
-    outcome.strSource = file.strSource;
-    outcome.strTarget = FromEngine(keeper.m_row.strTargetFile);
-    outcome.strPdfVersion = FromEngine(keeper.m_row.strPdfVersion);
-    outcome.strEncryption = keeper.m_row.strEncryption;
-    outcome.strStatus = FromEngine(keeper.m_row.strStatus);
-    return outcome;
+    PlannedFile planned;
+    const bool bPassable =
+        ToEngine(file.strSource, planned.source) && ToEngine(file.strTarget, planned.target);
+    planned.options.strPassword = file.strOpenPassword;
+    planned.options.strPermissionPassword = file.strPermissionPassword;
+    planned.options.restrictions.bPreventCopy = options.bNoCopy;
+    planned.options.restrictions.bPreventModify = options.bNoModify;
+    planned.options.restrictions.bPreventPrint = options.bNoPrint;
+    planned.options.bEncryptionType = options.nEncryptionType;
+    planned.status = file.strError;
+    if (!bPassable)
+    {
+        planned.source = "?";
+        planned.target.clear();
+        if (planned.status.empty())
+            planned.status = kStatusNameNotInCodePage;
+    }
+    return planned;
 }
+
+std::vector<PlannedFile> PlanOf(const std::vector<CliFile>& files, const CliOptions& options)
+{
+    std::vector<PlannedFile> plan;
+    plan.reserve(files.size());
+    for (const CliFile& file : files)
+        plan.push_back(PlanOf(file, options));
+    return plan;
+}
+
+// The engine's rows, in plan order, turned back into the command's outcomes and texts.
+class CConsoleReport : public CRunReporter
+{
+  public:
+    CConsoleReport(const std::vector<CliFile>& files,
+                   const std::function<void(const FileOutcome&)>& onDone,
+                   const std::function<void(size_t finished)>& onProgress)
+        : m_files(files), m_onDone(onDone), m_onProgress(onProgress)
+    {
+    }
+    ~CConsoleReport() override;
+
+    // The console counts files rather than showing a bar's position.
+    void SetProgress(int) override {}
+
+    void AppendRow(const ResultRow& row) override
+    {
+        FileOutcome outcome;
+        outcome.bOk = row.clrText != kRowTextFailed;
+        outcome.strSource = m_files[m_outcomes.size()].strSource;
+        outcome.strTarget = FromEngine(row.strTargetFile);
+        outcome.strPdfVersion = FromEngine(row.strPdfVersion);
+        outcome.strEncryption = row.strEncryption;
+        outcome.strStatus = FromEngine(row.strStatus);
+        m_outcomes.push_back(outcome);
+        m_onProgress(m_outcomes.size());
+        m_onDone(m_outcomes.back());
+    }
+
+    std::vector<FileOutcome> m_outcomes;
+
+  private:
+    const std::vector<CliFile>& m_files;
+    const std::function<void(const FileOutcome&)>& m_onDone;
+    const std::function<void(size_t finished)>& m_onProgress;
+};
+CConsoleReport::~CConsoleReport() = default;
 } // namespace
 
 bool IsBlankPassword(const std::string& password)
@@ -308,15 +321,11 @@ bool ListRunFiles(const CliOptions& options, const ResolvedPaths& paths,
     }
     // With a suffix, one file's target can be another file's name ("a.pdf" to "a_p.pdf"
     // beside "a_p.pdf"): that file is read by the run and must stay as it is.
-    std::set<std::wstring> sources;
-    for (const CliFile& file : files)
-        sources.insert(RunPathKey(file.strSource));
-    for (CliFile& file : files)
-    {
-        const std::wstring target = RunPathKey(file.strTarget);
-        if (file.strError.empty() && sources.count(target) && target != RunPathKey(file.strSource))
-            file.strError = kStatusTargetIsAnotherSource;
-    }
+    std::vector<PlannedFile> plan = PlanOf(files, options);
+    RefuseTargetsOnSources(plan);
+    for (size_t k = 0; k < files.size(); ++k)
+        if (files[k].strError.empty() && plan[k].status == kStatusTargetIsAnotherSource)
+            files[k].strError = plan[k].status;
     return true;
 }
 
@@ -327,55 +336,20 @@ bool SourceFileExists(const std::string& path)
 }
 
 std::vector<FileOutcome> ProtectFiles(const std::vector<CliFile>& files, const CliOptions& options,
-                                      int jobs,
                                       const std::function<void(const FileOutcome&)>& onDone,
                                       const std::function<void(size_t finished)>& onProgress)
 {
-    ForgetSweptFolders();
     // Mirrored sub-folders are made before the workers start, one at a time.
     for (const CliFile& file : files)
         if (file.strError.empty())
             EnsureFolder(ParentOf(file.strTarget));
 
-    const char* label = EncryptionTypeLabel(options.nEncryptionType);
-    const size_t n = files.size();
-    std::vector<FileOutcome> outcomes(n);
-    std::vector<bool> finished(n, false);
-    std::atomic<size_t> next{0};
-    std::mutex lock;
-    size_t nFinished = 0, nReported = 0;
-
-    auto work = [&]
-    {
-        for (size_t k = next++; k < n; k = next++)
-        {
-            FileOutcome outcome = ProtectOne(files[k], options, label);
-            std::lock_guard<std::mutex> guard(lock);
-            outcomes[k] = std::move(outcome);
-            finished[k] = true;
-            onProgress(++nFinished);
-            // Lines come out in listing order, whichever worker finishes first.
-            for (; nReported < n && finished[nReported]; ++nReported)
-                onDone(outcomes[nReported]);
-        }
-    };
-    const size_t nWorkers = std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(jobs), n));
-    std::vector<std::thread> workers;
-    for (size_t k = 1; k < nWorkers; ++k)
-    {
-        try
-        {
-            workers.push_back(StartWorkerThread(work));
-        }
-        catch (...)
-        {
-            break; // this thread and those that started do the work
-        }
-    }
-    work();
-    for (std::thread& worker : workers)
-        worker.join();
-    return outcomes;
+    const unsigned workers =
+        options.nJobs > 0 ? static_cast<unsigned>(options.nJobs) : DefaultWorkerCount();
+    CConsoleReport report(files, onDone, onProgress);
+    RunPlan(PlanOf(files, options), EncryptionTypeLabel(options.nEncryptionType), report, workers,
+            0, 100);
+    return report.m_outcomes;
 }
 
 std::string OpenPasswordWarning()

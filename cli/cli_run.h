@@ -51,8 +51,9 @@ struct CliFile
 
 // The files of a run in listing order: a folder's PDFs in the order the file system reports
 // them, then, with `bRecursive`, each sub-folder's the same way, mirrored under the target.
-// A single-file source is one file. False with the window's message when the folder cannot
-// be searched or holds nothing to protect.
+// A single-file source is one file. The engine's planner (RefuseTargetsOnSources) marks a
+// file whose target is another listed source. False with the window's message when the folder
+// cannot be searched or holds nothing to protect.
 bool ListRunFiles(const CliOptions& options, const ResolvedPaths& paths,
                   std::vector<CliFile>& files, std::string& message);
 
@@ -70,11 +71,10 @@ struct FileOutcome
     std::string strStatus;
 };
 
-// Protects the files with `jobs` workers, each calling the engine on its own. `onDone` sees
-// every outcome in listing order; `onProgress` the number of files finished. Both are
-// called one at a time.
+// Protects the files through the engine's plan and run (RunPlan), on the option's number of
+// workers or the engine's default. `onDone` sees every outcome in listing order, right after
+// `onProgress` has seen the number of outcomes so far; both on the calling thread.
 std::vector<FileOutcome> ProtectFiles(const std::vector<CliFile>& files, const CliOptions& options,
-                                      int jobs,
                                       const std::function<void(const FileOutcome&)>& onDone,
                                       const std::function<void(size_t finished)>& onProgress);
 

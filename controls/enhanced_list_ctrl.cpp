@@ -377,11 +377,6 @@ LRESULT CEnhancedListCtrl::OnShowRows(WPARAM, LPARAM)
     return 0;
 }
 
-LRESULT CEnhancedListCtrl::OnAppendRow(WPARAM, LPARAM lParam)
-{
-    return AppendRow(*reinterpret_cast<const ListRowAppend*>(lParam));
-}
-
 int CALLBACK CEnhancedListCtrl::CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
     const auto* list = reinterpret_cast<const CEnhancedListCtrl*>(lParamSort);
@@ -621,7 +616,6 @@ const MessageMap* CEnhancedListCtrl::GetMessageMap() const
         OnNotify<&CEnhancedListCtrl::OnToolTipTextW>(TTN_GETDISPINFOW, 0),
         OnMessage<&CEnhancedListCtrl::OnSetFocus>(WM_SETFOCUS),
         OnMessage<&CEnhancedListCtrl::OnDestroy>(WM_DESTROY),
-        OnMessage<&CEnhancedListCtrl::OnAppendRow>(kAppendRowMessage),
         OnMessage<&CEnhancedListCtrl::OnTimer>(WM_TIMER),
         OnMessage<&CEnhancedListCtrl::OnShowRows>(kShowRowsMessage),
     };

@@ -45,8 +45,7 @@ bool IsThemedCommonControls();
 using ThemeProbe = bool (*)();
 ThemeProbe SetThemeProbe(ThemeProbe probe); // nullptr restores the real one
 
-// A whole row appended in one message (kAppendRowMessage, lParam a pointer to this), so a
-// thread that feeds the list waits for the list's thread once per row, not once per cell.
+// A whole row for AppendRow.
 struct ListRowAppend
 {
     const char* const* texts; // the cells from column 0 on
@@ -58,8 +57,6 @@ struct ListRowAppend
 class CEnhancedListCtrl : public CListCtrl
 {
   public:
-    // Returns the new row's index, or -1.
-    static constexpr UINT kAppendRowMessage = WM_APP + 0x200;
     // Shows the appended rows that wait to be drawn (ShowAppendedRows), from any thread.
     static constexpr UINT kShowRowsMessage = WM_APP + 0x201;
 
@@ -126,7 +123,6 @@ class CEnhancedListCtrl : public CListCtrl
     bool OnToolTipTextW(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
     bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
-    LRESULT OnAppendRow(WPARAM wParam, LPARAM lParam);
     bool OnTimer(WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT OnShowRows(WPARAM wParam, LPARAM lParam);
 

@@ -25,13 +25,6 @@
 
 namespace
 {
-struct Restrictions
-{
-    bool bPreventCopy;
-    bool bPreventModify;
-    bool bPreventPrint;
-};
-
 // Thrown when the source opens but carries encryption of its own: re-encrypting it would
 // replace its author's passwords and restrictions.
 struct SourceAlreadyEncrypted
@@ -214,13 +207,14 @@ std::string StatusForTargetFailure(const std::string& sourcePath, const std::str
 } // namespace
 
 bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
-                 const std::string& openPassword, const std::string& permissionPassword,
-                 bool bPreventCopy, bool bPreventModify, bool bPreventPrint, int encryptionType,
-                 std::string& status)
+                 const ProtectOptions& options, std::string& status)
 {
+    const std::string& openPassword = options.strPassword;
+    const std::string& permissionPassword = options.strPermissionPassword;
+    const Restrictions& restrictions = options.restrictions;
     try
     {
-        const EncryptionType method = NormalizeEncryptionType(encryptionType);
+        const EncryptionType method = NormalizeEncryptionType(options.bEncryptionType);
         // Readers hash a typed password as UTF-8 (AES-256) or PDFDocEncoding (128-bit
         // methods); store exactly those bytes so the password opens the file anywhere.
         std::string userPassword, ownerPassword;
@@ -248,8 +242,7 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
         try
         {
             WriteEncrypted(pdf, source, ToUtf8Path(sourcePath), target, ToUtf8Path(targetPath),
-                           userPassword, ownerPassword,
-                           {bPreventCopy, bPreventModify, bPreventPrint}, method, output);
+                           userPassword, ownerPassword, restrictions, method, output);
             output.FinishWriting();
             output.Keep();
         }
@@ -280,9 +273,7 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
             SetStatus(status, StatusForTargetFailure(sourcePath, targetPath));
             return false;
         }
-        SetStatus(status, bPreventCopy || bPreventModify || bPreventPrint
-                              ? kStatusProtectedRestricted
-                              : kStatusProtected);
+        SetStatus(status, restrictions.Any() ? kStatusProtectedRestricted : kStatusProtected);
         return true;
     }
     catch (const std::exception& e)

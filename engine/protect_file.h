@@ -2,8 +2,10 @@
 
 #include <string>
 
-// Writes an encrypted copy of `sourcePath` to `targetPath` with the given passwords,
-// restrictions and encryption type (see EncryptionType; other values behave as AES-128).
+#include "engine/protect_options.h"
+
+// Writes an encrypted copy of `sourcePath` to `targetPath` with the passwords, restrictions
+// and encryption type of `options`.
 // Paths are in the process's ANSI code page; passwords are UTF-8. The source is only read, and
 // nobody may write to it meanwhile: a source another program has open for writing is refused.
 // The output goes to a temporary file beside the target that then replaces the target in one
@@ -13,9 +15,7 @@
 // results list shows for the file; failures begin with "Error:". Never throws and never
 // shows a message.
 bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
-                 const std::string& openPassword, const std::string& permissionPassword,
-                 bool bPreventCopy, bool bPreventModify, bool bPreventPrint, int encryptionType,
-                 std::string& status);
+                 const ProtectOptions& options, std::string& status);
 
 // Prefix of the temporary file a call creates in the target's folder.
 constexpr const char* kTempFilePrefix = "vltswk";

@@ -2,18 +2,12 @@
 
 #include <windows.h>
 
-#include <set>
-
 #include "base/file_system.h"
 #include "base/text_conversion.h"
 #include "engine/encryption_type.h"
 #include "engine/message_box_texts.h"
-#include "engine/path_compare.h"
-#include "engine/protect_file.h"
-#include "engine/result_row.h"
 #include "engine/run_workers.h"
 #include "engine/status_texts.h"
-#include "engine/target_file.h"
 #include "engine/validate_request.h"
 
 namespace
@@ -27,12 +21,6 @@ bool EndsWith(const std::wstring& text, const std::wstring& end)
 {
     return text.size() >= end.size() &&
            text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-// One spelling per file for comparing paths: full, long names, letter case folded.
-std::wstring PathKey(const std::string& path)
-{
-    return FoldCase(NormalizedPathKey(path));
 }
 } // namespace
 
@@ -78,25 +66,21 @@ std::string FolderTargetPath(const std::string& targetFolder, const std::string&
 std::vector<PlannedFile> PlanFolderRun(const std::string& sourceFolder,
                                        const std::string& targetFolder,
                                        const std::vector<FolderEntry>& entries,
-                                       bool bTargetSetSuffix, const std::string& suffix)
+                                       bool bTargetSetSuffix, const std::string& suffix,
+                                       const ProtectOptions& options)
 {
     std::vector<PlannedFile> plan;
-    std::set<std::wstring> sources;
     for (const FolderEntry& entry : entries)
     {
         PlannedFile file;
         file.source = sourceFolder + "\\" + entry.name;
         file.target = FolderTargetPath(targetFolder, entry.name, bTargetSetSuffix, suffix);
+        file.options = options;
         if (!entry.bNameFits)
             file.status = kStatusNameNotInCodePage;
-        else
-            sources.insert(PathKey(file.source));
         plan.push_back(file);
     }
-    for (PlannedFile& file : plan)
-        if (file.status.empty() && sources.count(PathKey(file.target)) &&
-            PathKey(file.target) != PathKey(file.source))
-            file.status = kStatusTargetIsAnotherSource;
+    RefuseTargetsOnSources(plan);
     return plan;
 }
 
@@ -125,30 +109,9 @@ bool ProtectFolder(const ProtectionRequest& request, const std::string& label,
 
     const std::vector<PlannedFile> plan =
         PlanFolderRun(sourceFolder, targetFolder, entries, request.bTargetSetSuffix != 0,
-                      request.strTargetSuffix);
+                      request.strTargetSuffix, ProtectOptionsOf(request));
     // Files are protected side by side, but their rows and the progress follow the listing.
-    const unsigned n = static_cast<unsigned>(plan.size());
-    RunWorkers(
-        n, workers,
-        [&](size_t i)
-        {
-            const PlannedFile& file = plan[i];
-            std::string status = file.status;
-            if (status.empty())
-                ProtectFile(file.source, file.target, request.strPassword,
-                            request.strPermissionPassword, request.bPreventCopy != 0,
-                            request.bPreventModify != 0, request.bPreventPrint != 0,
-                            request.bEncryptionType, status);
-            ResultRow row;
-            MakeResultRow(file.source, label, file.target, status, row);
-            return row;
-        },
-        [&](size_t i, const ResultRow& row)
-        {
-            view.AppendRow(row);
-            const unsigned k = static_cast<unsigned>(i) + 1;
-            view.SetProgress(static_cast<int>(20 + (80 * k) / n));
-        });
+    RunPlan(plan, label, view, workers, 20, 100);
     return true;
 }
 
@@ -159,20 +122,17 @@ const char* RunEncryptionLabel(const ProtectionRequest& request)
 
 void RunProtection(const ProtectionRequest& request, CProtectionView& view)
 {
-    ForgetSweptFolders();
     const std::string label = RunEncryptionLabel(request);
     if (request.bFolderMode)
         ProtectFolder(request, label, view, DefaultWorkerCount());
     else
     {
         view.SetProgress(25);
-        std::string status;
-        ProtectFile(request.strSourceFile, request.strTargetFile, request.strPassword,
-                    request.strPermissionPassword, request.bPreventCopy != 0,
-                    request.bPreventModify != 0, request.bPreventPrint != 0,
-                    request.bEncryptionType, status);
-        view.SetProgress(75);
-        AddResultRow(view, request.strSourceFile, label, request.strTargetFile, status);
+        PlannedFile file;
+        file.source = request.strSourceFile;
+        file.target = request.strTargetFile;
+        file.options = ProtectOptionsOf(request);
+        RunPlan({file}, label, view, 1, 25, 75);
     }
     view.SetProgress(100);
 }

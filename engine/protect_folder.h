@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/protection_request.h"
+#include "engine/protection_run.h"
 #include "engine/protection_view.h"
 
 // Protects every PDF file directly inside the request's source folder into its target
@@ -28,22 +29,14 @@ struct FolderEntry
 bool ListFolderPdfs(const std::string& folder, bool bIgnoreSuffixFiles, const std::string& suffix,
                     std::vector<FolderEntry>& entries);
 
-// What a folder run does with one listed file: protect `source` into `target`, or, when
-// `status` is already set, only show that failure.
-struct PlannedFile
-{
-    std::string source;
-    std::string target;
-    std::string status;
-};
-
-// The run's plan over the listed files, in their order. A file whose name the code page
-// cannot hold, or whose target is another listed source (which the run must only read), is
-// planned as a failure and never written.
+// The run's plan over the listed files, in their order, each protected with `options`. A file
+// whose name the code page cannot hold, or whose target is another listed source (see
+// RefuseTargetsOnSources), is planned as a failure and never written.
 std::vector<PlannedFile> PlanFolderRun(const std::string& sourceFolder,
                                        const std::string& targetFolder,
                                        const std::vector<FolderEntry>& entries,
-                                       bool bTargetSetSuffix, const std::string& suffix);
+                                       bool bTargetSetSuffix, const std::string& suffix,
+                                       const ProtectOptions& options);
 
 // The target path of a source file name: its name up to its last dot, the suffix when
 // `bTargetSetSuffix` is set, and ".pdf" in small letters, inside the target folder.
@@ -53,7 +46,8 @@ std::string FolderTargetPath(const std::string& targetFolder, const std::string&
 // The run's label for the Encryption column, chosen once from the stored encryption type.
 const char* RunEncryptionLabel(const ProtectionRequest& request);
 
-// The engine's part of one accepted run: picks the label, protects the one file (progress 25,
-// then 75) or the folder, and ends with the progress at 100. Locking the window, the run flag
+// The engine's part of one accepted run: picks the label, plans and runs the one file
+// (progress 25, then 75) or the folder (RunPlan on DefaultWorkerCount() workers), and ends
+// with the progress at 100. Locking the window, the run flag
 // and the pause at the end are the caller's.
 void RunProtection(const ProtectionRequest& request, CProtectionView& view);

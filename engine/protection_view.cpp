@@ -1,3 +1,5 @@
 #include "engine/protection_view.h"
 
+CRunReporter::~CRunReporter() = default;
+
 CProtectionView::~CProtectionView() = default;

@@ -2,35 +2,27 @@
 
 #include <string>
 
-// Row colours, as Windows colour values (0x00BBGGRR).
-constexpr unsigned long kRowTextFailed = 255;      // red
-constexpr unsigned long kRowTextNormal = 0;        // black
-constexpr unsigned long kRowBackground = 16777215; // white
+#include "engine/result_row.h"
 
-// One row of the results list.
-struct ResultRow
-{
-    std::string strFileName;   // "File Name"
-    std::string strPdfVersion; // "PDF Version"
-    std::string strEncryption; // "Encryption"
-    std::string strTargetFile; // "Target PDF File"
-    std::string strStatus;     // "Status"
-    std::string strSourceFile; // hidden: the full source path, for the list's commands
-    unsigned long clrText = kRowTextNormal;
-    unsigned long clrBackground = kRowBackground;
-};
-
-// The window as a protection run sees it. The main window implements it by sending messages
-// to its controls from the run's thread; tests keep everything in memory.
-class CProtectionView
+// Where a run hands its rows and progress. The console prints them; the window shows them.
+class CRunReporter
 {
   public:
-    virtual ~CProtectionView();
+    virtual ~CRunReporter();
 
     // Progress bar position, 1 to 100.
     virtual void SetProgress(int nPos) = 0;
-    // Appends the row at the end of the results list.
+    // Appends the row at the end of the results.
     virtual void AppendRow(const ResultRow& row) = 0;
+};
+
+// The window as a protection run sees it: its reports, its message boxes and its inputs.
+// The main window implements it for the run's thread; tests keep everything in memory.
+class CProtectionView : public CRunReporter
+{
+  public:
+    ~CProtectionView() override;
+
     // A modal message box; returns the id of the button pressed.
     virtual int ShowMessage(const std::string& text, unsigned style) = 0;
     // Disables the inputs a run must not see changed, and enables them again.

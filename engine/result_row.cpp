@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/protection_view.h"
 #include "engine/status_texts.h"
 
 namespace
@@ -59,10 +60,10 @@ bool MakeResultRow(const std::string& sourcePath, const std::string& label,
     return true;
 }
 
-void AddResultRow(CProtectionView& view, const std::string& sourcePath, const std::string& label,
+void AddResultRow(CRunReporter& report, const std::string& sourcePath, const std::string& label,
                   const std::string& targetPath, const std::string& status)
 {
     ResultRow row;
     if (MakeResultRow(sourcePath, label, targetPath, status, row))
-        view.AppendRow(row);
+        report.AppendRow(row);
 }

@@ -2,12 +2,30 @@
 
 #include <string>
 
-#include "engine/protection_view.h"
+class CRunReporter;
+
+// Row colours, as Windows colour values (0x00BBGGRR).
+constexpr unsigned long kRowTextFailed = 255;      // red
+constexpr unsigned long kRowTextNormal = 0;        // black
+constexpr unsigned long kRowBackground = 16777215; // white
+
+// One row of the results list.
+struct ResultRow
+{
+    std::string strFileName;   // "File Name"
+    std::string strPdfVersion; // "PDF Version"
+    std::string strEncryption; // "Encryption"
+    std::string strTargetFile; // "Target PDF File"
+    std::string strStatus;     // "Status"
+    std::string strSourceFile; // hidden: the full source path, for the list's commands
+    unsigned long clrText = kRowTextNormal;
+    unsigned long clrBackground = kRowBackground;
+};
 
 // Appends the row of one handled file: its name, PDF version, the run's encryption label,
 // the target (left empty when the status is a failure) and the status, red for a failure.
 // Adds nothing for an empty source path.
-void AddResultRow(CProtectionView& view, const std::string& sourcePath, const std::string& label,
+void AddResultRow(CRunReporter& report, const std::string& sourcePath, const std::string& label,
                   const std::string& targetPath, const std::string& status);
 
 // The row AddResultRow appends, built without the view, so any thread may build it. False

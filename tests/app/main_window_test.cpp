@@ -449,7 +449,7 @@ TEST_F(MainWindow, LabelsStillSwitchTheModeAndTickRestrictionsWhileARunLocksThei
 {
     Reset("C:\\In\\a.pdf", "C:\\In\\a_p.pdf");
     w().RunActive = 1;
-    CWindowProtectionView run(w());
+    CWindowProtectionView run(w(), w().StartRunQueue());
     run.LockInputs();
     w().Command(IDC_MODE_FOLDER_LABEL, STN_CLICKED);
     EXPECT_TRUE(w().IsChecked(IDC_MODE_FOLDER));

@@ -375,6 +375,24 @@ TEST_F(ProtectionRun, SettingsAndDropsAreIgnoredDuringARunAndWorkAfterIt)
     EXPECT_EQ(dropped, w().Text(IDC_SOURCE));
 }
 
+TEST_F(ProtectionRun, FieldsEditedRightAfterThePressDoNotChangeTheRun)
+{
+    ScriptedMessageBoxes boxes;
+    const std::string checked = *s_scratch / "report_checked.pdf";
+    const std::string edited = *s_scratch / "report_edited.pdf";
+    Fill(false, s_source, checked, "checked", "owner");
+    w().Command(IDOK);
+    // Before the run's thread has had a message of this window handled.
+    w().SetDlgItemText(IDC_TARGET, edited.c_str());
+    w().SetDlgItemText(IDC_OPEN_PASSWORD, "edited");
+    WaitForRun();
+
+    ASSERT_EQ(1, Rows());
+    EXPECT_EQ(checked, Cell(0, 3));
+    EXPECT_TRUE(ReadEncryption(checked, "checked").bUserMatched);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(edited.c_str()));
+}
+
 // Last: the window closes at its end.
 TEST_F(ProtectionRun, SecondPressAndCloseBeforeTheWorkerStartsAreRefusedAndCloseWorksAfter)
 {

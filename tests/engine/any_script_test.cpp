@@ -128,16 +128,14 @@ TEST(AnyScript, PasswordsInAnyScript)
     {
         SCOPED_TRACE(password);
         std::string status;
-        ASSERT_TRUE(ProtectFile(source, target, password, "perm", false, false, false, 2, status))
-            << status;
+        ASSERT_TRUE(ProtectFile(source, target, {password, "perm", {}, 2}, status)) << status;
         EXPECT_TRUE(ReadEncryption(target, password).bUserMatched);
         EXPECT_FALSE(ReadEncryption(target, std::string(6, '?') + "-7").bOpened);
     }
     for (int type : {0, 1})
     {
         std::string status;
-        EXPECT_FALSE(
-            ProtectFile(source, target, aesPasswords[1], "", false, false, false, type, status));
+        EXPECT_FALSE(ProtectFile(source, target, {aesPasswords[1], "", {}, type}, status));
         EXPECT_EQ(status, kStatusPasswordNotStorable);
     }
 }
@@ -195,7 +193,7 @@ TEST(AnyScript, SourceDeeperThanTheOldPathLimit)
     MakePdf(source);
     ASSERT_GT(source.size(), 300u);
     std::string status;
-    EXPECT_TRUE(ProtectFile(source, target, "open", "", false, false, false, 2, status)) << status;
+    EXPECT_TRUE(ProtectFile(source, target, {"open", "", {}, 2}, status)) << status;
     EXPECT_TRUE(ReadEncryption(target, "open").bUserMatched);
 }
 } // namespace

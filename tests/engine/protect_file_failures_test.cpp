@@ -49,7 +49,7 @@ TEST_P(ProtectFileFailures, ReportAndLeaveNothingBehind)
     const std::string targetBefore = ReadFileBytes(target);
 
     std::string status;
-    EXPECT_FALSE(ProtectFile(source, target, "open", "perm", true, false, false, 2, status));
+    EXPECT_FALSE(ProtectFile(source, target, {"open", "perm", {true, false, false}, 2}, status));
     if (!c.status.empty())
     {
         EXPECT_EQ(status, c.status);
@@ -143,7 +143,7 @@ TEST(ProtectFileLockedTarget, ReportsTargetFailure)
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     std::string status;
-    EXPECT_FALSE(ProtectFile(source, target, "open", "perm", false, false, false, 2, status));
+    EXPECT_FALSE(ProtectFile(source, target, {"open", "perm", {}, 2}, status));
     CloseHandle(lock);
     EXPECT_EQ(status, kStatusTargetFailed);
     EXPECT_EQ(ReadFileBytes(target), "in use");
@@ -161,7 +161,7 @@ TEST(ProtectFileSourceInUse, SourceOpenForWritingIsRefused)
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
     std::string status;
-    EXPECT_FALSE(ProtectFile(source, target, "open", "perm", false, false, false, 2, status));
+    EXPECT_FALSE(ProtectFile(source, target, {"open", "perm", {}, 2}, status));
     CloseHandle(writer);
     EXPECT_EQ(status, kStatusSourceInUse);
     EXPECT_FALSE(PathExists(target));
@@ -170,8 +170,7 @@ TEST(ProtectFileSourceInUse, SourceOpenForWritingIsRefused)
     HANDLE reader = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(ProtectFile(source, target, "open", "perm", false, false, false, 2, status))
-        << status;
+    EXPECT_TRUE(ProtectFile(source, target, {"open", "perm", {}, 2}, status)) << status;
     CloseHandle(reader);
 }
 
@@ -185,7 +184,7 @@ TEST(ProtectFileChild, DISABLED_ProtectsUntilEnded)
     for (;;)
     {
         std::string status;
-        ProtectFile(source, target, "open", "perm", false, false, false, 2, status);
+        ProtectFile(source, target, {"open", "perm", {}, 2}, status);
     }
 }
 
@@ -253,7 +252,7 @@ TEST(ProtectFileWithoutTempFolder, ProtectsStraightFromSourceToTarget)
     const std::string before = ReadFileBytes(source);
     TempFolderOverride temp(folder / "missing\\");
     std::string status;
-    EXPECT_TRUE(ProtectFile(source, target, "open", "perm", false, true, false, 2, status))
+    EXPECT_TRUE(ProtectFile(source, target, {"open", "perm", {false, true, false}, 2}, status))
         << status;
     EXPECT_EQ(status, kStatusProtectedRestricted);
     EXPECT_EQ(ReadEncryption(target, "open").P, -300);
@@ -268,14 +267,13 @@ TEST(ProtectFileWithoutTempFolder, FailuresNameTheUserFilesAndLeaveNoHalfTarget)
     WriteFileBytes(source, "not a pdf at all");
     TempFolderOverride temp(folder / "missing\\");
     std::string status;
-    EXPECT_FALSE(ProtectFile(source, target, "open", "perm", false, false, false, 2, status));
+    EXPECT_FALSE(ProtectFile(source, target, {"open", "perm", {}, 2}, status));
     EXPECT_EQ(status.rfind("Error: ", 0), 0u);
     EXPECT_NE(status.find(source), std::string::npos) << status;
     EXPECT_FALSE(PathExists(target));
 
     status.clear();
-    EXPECT_FALSE(
-        ProtectFile(folder / "absent.pdf", target, "open", "", false, false, false, 2, status));
+    EXPECT_FALSE(ProtectFile(folder / "absent.pdf", target, {"open", "", {}, 2}, status));
     EXPECT_EQ(status, kStatusSourceMissing);
 }
 } // namespace

@@ -36,8 +36,7 @@ TEST_P(EncryptionTypes, WritesTheMethodAndBothPasswords)
 {
     const TypeCase& c = GetParam();
     std::string status;
-    EXPECT_TRUE(
-        ProtectFile(Source(), Target(), "open", "perm", false, false, false, c.type, status));
+    EXPECT_TRUE(ProtectFile(Source(), Target(), {"open", "perm", {}, c.type}, status));
     EXPECT_EQ(status, kStatusProtected);
     EXPECT_STREQ(EncryptionTypeLabel(c.type), c.label);
 
@@ -81,8 +80,8 @@ TEST_P(Restrictions, SetTheirPermissionBits)
     const RestrictionCase& c = std::get<0>(GetParam());
     const int type = std::get<1>(GetParam());
     std::string status;
-    EXPECT_TRUE(ProtectFile(Source(), Target(), "open", "perm", c.bCopy, c.bModify, c.bPrint, type,
-                            status));
+    EXPECT_TRUE(ProtectFile(Source(), Target(),
+                            {"open", "perm", {c.bCopy, c.bModify, c.bPrint}, type}, status));
     EXPECT_EQ(status, c.status);
     EncryptionReadback r = ReadEncryption(Target(), "open");
     ASSERT_TRUE(r.bOpened) << r.error;
@@ -102,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ProtectFileTest, EmptyPermissionPasswordMakesTheOpenPasswordTheOwner)
 {
     std::string status;
-    ASSERT_TRUE(ProtectFile(Source(), Target(), "open", "", true, true, true, 2, status));
+    ASSERT_TRUE(ProtectFile(Source(), Target(), {"open", "", {true, true, true}, 2}, status));
     EncryptionReadback r = ReadEncryption(Target(), "open");
     ASSERT_TRUE(r.bOpened) << r.error;
     EXPECT_TRUE(r.bOwnerMatched);
@@ -111,7 +110,7 @@ TEST_F(ProtectFileTest, EmptyPermissionPasswordMakesTheOpenPasswordTheOwner)
 TEST_F(ProtectFileTest, EmptyOpenPasswordOpensFreelyButKeepsRestrictions)
 {
     std::string status;
-    ASSERT_TRUE(ProtectFile(Source(), Target(), "", "perm", false, false, true, 2, status));
+    ASSERT_TRUE(ProtectFile(Source(), Target(), {"", "perm", {false, false, true}, 2}, status));
     EXPECT_EQ(status, kStatusProtectedRestricted);
     EncryptionReadback r = ReadEncryption(Target(), "");
     ASSERT_TRUE(r.bOpened) << r.error;
@@ -125,7 +124,7 @@ TEST_F(ProtectFileTest, ExistingTargetIsReplaced)
 {
     WriteFileBytes(Target(), "old contents");
     std::string status;
-    ASSERT_TRUE(ProtectFile(Source(), Target(), "open", "perm", false, false, false, 2, status));
+    ASSERT_TRUE(ProtectFile(Source(), Target(), {"open", "perm", {}, 2}, status));
     EXPECT_TRUE(ReadEncryption(Target(), "open").bOpened);
 }
 
@@ -146,8 +145,7 @@ TEST_F(ProtectFileTest, NonAsciiPasswordOpensWithTheBytesReadersUse)
     {
         SCOPED_TRACE(c.type);
         std::string status;
-        ASSERT_TRUE(ProtectFile(Source(), Target(), typed, "", false, false, false, c.type, status))
-            << status;
+        ASSERT_TRUE(ProtectFile(Source(), Target(), {typed, "", {}, c.type}, status)) << status;
         EncryptionReadback r = ReadEncryption(Target(), c.bytes);
         EXPECT_TRUE(r.bOpened) << r.error;
         EXPECT_TRUE(r.bOwnerMatched);
@@ -161,16 +159,15 @@ TEST_F(ProtectFileTest, PasswordThe128BitMethodsCannotHoldIsRefused)
     for (int type : {0, 1})
     {
         std::string status;
-        EXPECT_FALSE(ProtectFile(Source(), Target(), alpha, "", false, false, false, type, status));
+        EXPECT_FALSE(ProtectFile(Source(), Target(), {alpha, "", {}, type}, status));
         EXPECT_EQ(status, kStatusPasswordNotStorable);
         EXPECT_FALSE(PathExists(Target()));
         status.clear();
-        EXPECT_FALSE(
-            ProtectFile(Source(), Target(), "open", alpha, false, false, false, type, status));
+        EXPECT_FALSE(ProtectFile(Source(), Target(), {"open", alpha, {}, type}, status));
         EXPECT_EQ(status, kStatusPasswordNotStorable);
     }
     std::string status;
-    EXPECT_TRUE(ProtectFile(Source(), Target(), alpha, "", false, false, false, 2, status));
+    EXPECT_TRUE(ProtectFile(Source(), Target(), {alpha, "", {}, 2}, status));
     EXPECT_TRUE(ReadEncryption(Target(), alpha).bOpened);
 }
 
@@ -182,8 +179,7 @@ TEST(ProtectFileNonAsciiPaths, SourceAndTemporaryFolderWithUmlauts)
     MakePdf(source);
     TempFolderOverride temp(folder.Path() + "\\");
     std::string status;
-    EXPECT_TRUE(ProtectFile(source, target, "open", "perm", false, false, false, 2, status))
-        << status;
+    EXPECT_TRUE(ProtectFile(source, target, {"open", "perm", {}, 2}, status)) << status;
     EXPECT_EQ(status, kStatusProtected);
     EXPECT_TRUE(ReadEncryption(target, "open").bOpened);
     EXPECT_TRUE(FilesStartingWith(folder.Path(), kTempFilePrefix).empty());

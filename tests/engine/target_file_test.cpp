@@ -47,7 +47,7 @@ class CFaultScope
 
 bool Protect(const std::string& source, const std::string& target, std::string& status)
 {
-    return ProtectFile(source, target, "open", "perm", false, false, false, 2, status);
+    return ProtectFile(source, target, {"open", "perm", {}, 2}, status);
 }
 
 struct WriteCase

@@ -49,9 +49,9 @@ TEST(WrittenFileCheck, PassesWhatProtectFileWritesAndCatchesFaults)
             expected.pages = 3;
             const std::string target = folder / "protected.pdf";
             std::string status;
-            ASSERT_TRUE(ProtectFile(source, target, "open", "permission", expected.bPreventCopy,
-                                    expected.bPreventModify, expected.bPreventPrint, method,
-                                    status));
+            const Restrictions asked = {expected.bPreventCopy, expected.bPreventModify,
+                                        expected.bPreventPrint};
+            ASSERT_TRUE(ProtectFile(source, target, {"open", "permission", asked, method}, status));
             EXPECT_EQ(CheckWrittenFile(target, expected), "");
             EXPECT_EQ(ReadEncryption(target, "open").P,
                       ExpectedPermissionValue(expected.bPreventCopy, expected.bPreventModify,
