@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/protect_options.h"
+
 class CRunReporter;
 
 // Row colours, as Windows colour values (0x00BBGGRR).
@@ -20,6 +22,7 @@ struct ResultRow
     std::string strSourceFile; // hidden: the full source path, for the list's commands
     unsigned long clrText = kRowTextNormal;
     unsigned long clrBackground = kRowBackground;
+    ProtectFacts facts; // not shown; the console's report lists them
 };
 
 // Appends the row of one handled file: its name, PDF version, the run's encryption label,
