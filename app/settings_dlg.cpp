@@ -3,12 +3,14 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/app_texts.h"
+#include "app/settings_messages.h"
+#include "app/settings_texts.h"
 #include "framework/background_picture.h"
 #include "framework/message_box.h"
 #include "framework/window_text.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
-#include "settings/settings_texts.h"
 #include "shell/context_menu.h"
 
 namespace
@@ -198,19 +200,17 @@ void CSettingsDlg::ApplyContextMenuOption(int bEnableMenu)
 
 void CSettingsDlg::OnSave()
 {
-    SettingsDialogValues values;
+    SettingsDialogValues values = m_settings;
     values.bTargetSetSuffix = Ticked(m_chkSetSuffix);
     values.bIgnoreSuffixFiles = Ticked(m_chkIgnoreSuffixFiles);
     values.bEnableMenu = Ticked(m_chkEnableMenu);
     values.bRememberPassword = Ticked(m_chkRememberPassword);
-    values.nEncryptionIndex = m_comboEncryption.GetCurSel();
+    values.bEncryptionType = m_comboEncryption.GetCurSel();
     values.strTargetSuffix = ReadSuffix();
 
     bool bEnableMenuWritten = false;
     const SettingsSaveOutcome outcome =
-        m_strSettingsPath.empty()
-            ? SaveDialogSettings(m_settings, values, bEnableMenuWritten)
-            : SaveDialogSettings(m_strSettingsPath, m_settings, values, bEnableMenuWritten);
+        SaveDialogSettings(m_strSettingsPath, m_settings, values, bEnableMenuWritten);
     // The verb follows the stored option, also when a later option failed to be written.
     if (bEnableMenuWritten)
         ApplyContextMenuOption(m_settings.bEnableMenu);
@@ -234,7 +234,7 @@ void CSettingsDlg::OnSave()
 
 void CSettingsDlg::OnClose()
 {
-    if (m_bChanged && AfxMessageBoxEx(m_hWnd, kMsgCloseWithoutSaving, kSettingsCaption,
+    if (m_bChanged && AfxMessageBoxEx(m_hWnd, kMsgCloseWithoutSaving, kAppCaption,
                                       MB_YESNO | MB_ICONWARNING) != IDYES)
         return;
     OnCancel();

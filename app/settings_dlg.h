@@ -27,7 +27,7 @@ class CSettingsDlg : public CDialogEx
 
     // The process's options: shown at each opening, changed only by Save.
     SettingsRecord m_settings;
-    // The settings file; empty for the one beside the executable.
+    // The settings file, as the main window resolved it at start-up.
     std::string m_strSettingsPath;
 
     // 1 once the user touched an input since the dialog opened or last saved.

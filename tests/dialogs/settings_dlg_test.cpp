@@ -9,7 +9,6 @@
 
 #include "framework/message_box.h"
 #include "res/resource.h"
-#include "settings/settings_texts.h"
 #include "tests/controls/link/launch_fakes.h"
 #include "tests/settings/settings_test_support.h"
 #include "tests/support/scratch.h"

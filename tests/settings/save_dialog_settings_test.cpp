@@ -15,7 +15,7 @@ SettingsDialogValues ValuesOf(const SettingsRecord& r)
     v.bIgnoreSuffixFiles = r.bIgnoreSuffixFiles;
     v.bEnableMenu = r.bEnableMenu;
     v.bRememberPassword = r.bRememberPassword;
-    v.nEncryptionIndex = r.bEncryptionType;
+    v.bEncryptionType = r.bEncryptionType;
     v.strTargetSuffix = r.strTargetSuffix;
     return v;
 }
@@ -56,7 +56,7 @@ const DialogCase kCases[] = {
      {
          v.bTargetSetSuffix = 0;
          v.bIgnoreSuffixFiles = 0;
-         v.nEncryptionIndex = 0;
+         v.bEncryptionType = 0;
          v.bEnableMenu = 0;
          v.strTargetSuffix = "_locked";
      },
@@ -75,7 +75,7 @@ const DialogCase kCases[] = {
          EXPECT_EQ(r.strTargetSuffix, "_locked");
      }},
     {"no encryption entry selected",
-     [](SettingsRecord&, SettingsDialogValues& v) { v.nEncryptionIndex = -1; },
+     [](SettingsRecord&, SettingsDialogValues& v) { v.bEncryptionType = -1; },
      {{"bEncryptionType", "-1"}},
      false,
      [](const SettingsRecord& r) { EXPECT_EQ(r.bEncryptionType, -1); }},
@@ -144,7 +144,7 @@ TEST(SaveDialogSettings, FailingWriteKeepsEarlierOptionsOnly)
     SettingsDialogValues values;
     values.bTargetSetSuffix = 0;
     values.bIgnoreSuffixFiles = 0;
-    values.nEncryptionIndex = 1;
+    values.bEncryptionType = 1;
     values.bEnableMenu = 0;
     values.bRememberPassword = 0;
     values.strTargetSuffix = "_new";
