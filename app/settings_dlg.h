@@ -42,6 +42,7 @@ class CSettingsDlg : public CDialogEx
     CButton m_chkIgnoreSuffixFiles;
     CButton m_chkRememberPassword;
     CButton m_chkEnableMenu;
+    CButton m_chkAllowSigned;
     CComboBox m_comboEncryption;
     CStaticHyperLink m_linkHelp;
     CStatic m_staticEncryption;
@@ -62,6 +63,7 @@ class CSettingsDlg : public CDialogEx
     void OnIgnoreSuffixFilesLabel();
     void OnRememberPasswordLabel();
     void OnEnableMenuLabel();
+    void OnAllowSignedLabel();
     void MarkChanged();
     LRESULT OnEraseBkgnd(WPARAM, LPARAM);
     HBRUSH OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType);

@@ -76,4 +76,5 @@ inline constexpr SettingKey kSettingKeys[] = {
     TextKey("strTargetFile", &SettingsRecord::strTargetFile, "", SettingWriter::Window, 3),
     PasswordKey("strPassword", &SettingsRecord::strPassword, 4),
     PasswordKey("strPermissionPassword", &SettingsRecord::strPermissionPassword, 5),
+    IntKey("bAllowSigned", &SettingsRecord::bAllowSigned, 0, SettingWriter::Dialog, 7),
 };

@@ -17,6 +17,7 @@ struct SettingsRecord
     int bEnableMenu;
     int bEncryptionType;
     std::string strTargetSuffix;
+    int bAllowSigned; // digitally signed PDF files are protected too
 
     // Last inputs of the main window.
     int bFolderMode;

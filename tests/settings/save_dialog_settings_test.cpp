@@ -17,6 +17,7 @@ SettingsDialogValues ValuesOf(const SettingsRecord& r)
     v.bRememberPassword = r.bRememberPassword;
     v.bEncryptionType = r.bEncryptionType;
     v.strTargetSuffix = r.strTargetSuffix;
+    v.bAllowSigned = r.bAllowSigned;
     return v;
 }
 
@@ -59,12 +60,14 @@ const DialogCase kCases[] = {
          v.bEncryptionType = 0;
          v.bEnableMenu = 0;
          v.strTargetSuffix = "_locked";
+         v.bAllowSigned = 1;
      },
      {{"bTargetSetSuffix", "0"},
       {"bIgnoreSuffixFiles", "0"},
       {"bEncryptionType", "0"},
       {"bEnableMenu", "0"},
-      {"strTargetSuffix", "_locked"}},
+      {"strTargetSuffix", "_locked"},
+      {"bAllowSigned", "1"}},
      true,
      [](const SettingsRecord& r)
      {
@@ -73,6 +76,7 @@ const DialogCase kCases[] = {
          EXPECT_EQ(r.bEncryptionType, 0);
          EXPECT_EQ(r.bEnableMenu, 0);
          EXPECT_EQ(r.strTargetSuffix, "_locked");
+         EXPECT_EQ(r.bAllowSigned, 1);
      }},
     {"no encryption entry selected",
      [](SettingsRecord&, SettingsDialogValues& v) { v.bEncryptionType = -1; },

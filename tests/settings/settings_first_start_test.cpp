@@ -49,6 +49,7 @@ TEST(FirstStart, CreatesTheFileWithItsSchemaAndDefaultRows)
         {"strTargetFile", 2, 0, ""},
         {"strPassword", 2, 0, ""},
         {"strPermissionPassword", 2, 0, ""},
+        {"bAllowSigned", 1, 0, nullptr},
     };
     const std::vector<StoredRow> rows = ReadStoredRows(path);
     ASSERT_EQ(rows.size(), std::size(expected));

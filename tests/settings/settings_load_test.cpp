@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "settings/base64.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 #include "settings_test_support.h"
 #include "tests/support/scratch.h"
@@ -133,7 +136,7 @@ TEST(LoadRows, UnknownNamesArePassedOverAndMissingRowsKeepTheirDefaults)
               SettingsSaveOutcome::Saved);
     EXPECT_FALSE(bEnableMenuWritten);
     EXPECT_EQ(loaded.bEncryptionType, 0);
-    EXPECT_EQ(ReadStoredRows(path).size(), 17u);
+    EXPECT_EQ(ReadStoredRows(path).size(), std::size(kSettingKeys) + 3);
     EXPECT_EQ(ReadStoredRow(path, "bEncryptionTypeX").valueInt, 0);
     EXPECT_EQ(ReadStoredRow(path, "strTargetSuffixes").valueString, "x");
     EXPECT_EQ(ReadStoredRow(path, "bEncryptionType").valueType, 1);
