@@ -71,3 +71,11 @@ constexpr const char* kMsgConfirmClear =
     "warning is shown only first time.";
 constexpr const char* kRowCellSeparator = " | ";
 constexpr const char* kShellOpenVerb = "open";
+
+// The results list: headings of the columns the window inserts, in index order (column 5
+// holds the source path and has no heading), the header font and the tooltip.
+inline constexpr const char* kResultsColumnHeadings[] = {
+    "File Name", "PDF Version", "Encryption", "Target PDF File", "Status", "",
+};
+constexpr const char* kHeaderFontFace = "MS Shell Dlg";
+constexpr const char* kResultsToolTip = "Right click here for more options...";

@@ -6,6 +6,7 @@
 #include "app/about_dlg.h"
 #include "app/app_texts.h"
 #include "app/offer_dlg.h"
+#include "app/settings_messages.h"
 #include "base/text_conversion.h"
 #include "base/windows_version.h"
 #include "framework/message_box.h"
@@ -144,12 +145,11 @@ BOOL CMainWindow::OnInitDialog()
     // The shaded buttons draw their noise from the C library's generator.
     std::srand(static_cast<unsigned>(GetTickCount64()));
 
+    if (m_strSettingsPath.empty())
+        m_strSettingsPath = GetSettingsFilePath();
     m_dlgSettings.m_strSettingsPath = m_strSettingsPath;
     SetDefaultSettings(m_settings);
-    if (m_strSettingsPath.empty())
-        LoadSettings(m_settings, m_hWnd);
-    else
-        LoadSettings(m_strSettingsPath, m_settings, m_hWnd);
+    ShowSettingsLoadOutcome(m_hWnd, LoadSettings(m_strSettingsPath, m_settings));
 
     SetUpMainWindow();
 
@@ -214,12 +214,9 @@ void CMainWindow::OnCancel()
         AppMessageBox(kMsgRunInProgress, MB_ICONWARNING | MB_OK);
         return;
     }
-    // Saved before the offer shows, so the inputs survive a process ended meanwhile.
-    const LastInputs inputs = ToLastInputs(ReadInputs());
-    if (m_strSettingsPath.empty())
-        SaveLastInputs(m_settings, inputs);
-    else
-        SaveLastInputs(m_strSettingsPath, m_settings, inputs);
+    // Saved before the offer shows, so the inputs survive a process ended meanwhile; silent,
+    // as the window is closing.
+    SaveLastInputs(m_strSettingsPath, m_settings, ToLastInputs(ReadInputs()));
     ShowOfferDialog();
     EndDialog(IDCANCEL);
 }

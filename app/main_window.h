@@ -76,7 +76,7 @@ class CMainWindow : public CDialog
     std::atomic<int> RunActive;
     int InitDone;
 
-    // The settings file; empty for the one beside the executable.
+    // The settings file; when empty at start-up, the one beside the executable.
     std::string m_strSettingsPath;
 
   protected:

@@ -1,6 +1,6 @@
 #include "app/results_list_setup.h"
 
-#include "controls/control_texts.h"
+#include "app/app_texts.h"
 #include "res/resource.h"
 
 namespace

@@ -3,12 +3,14 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/app_texts.h"
+#include "app/settings_messages.h"
+#include "app/settings_texts.h"
 #include "framework/background_picture.h"
 #include "framework/message_box.h"
 #include "framework/window_text.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
-#include "settings/settings_texts.h"
 #include "shell/context_menu.h"
 
 namespace
@@ -22,9 +24,9 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr COLORREF kLinkHoverColour = RGB(255, 0, 0);
 
 // The labels that stand on the background picture.
-constexpr int kTransparentLabels[] = {IDC_SET_SUFFIX_LABEL, IDC_ENCRYPTION_LABEL,
+constexpr int kTransparentLabels[] = {IDC_SET_SUFFIX_LABEL,          IDC_ENCRYPTION_LABEL,
                                       IDC_IGNORE_SUFFIX_FILES_LABEL, IDC_REMEMBER_PASSWORDS_LABEL,
-                                      IDC_ENABLE_MENU_LABEL};
+                                      IDC_ENABLE_MENU_LABEL,         IDC_ALLOW_SIGNED_LABEL};
 
 int Ticked(const CButton& box)
 {
@@ -89,6 +91,7 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_ENCRYPTION_LABEL, m_staticEncryption);
     DDX_Control(pDX, IDC_ENABLE_MENU, m_chkEnableMenu);
     DDX_Control(pDX, IDC_ENCRYPTION_TYPE, m_comboEncryption);
+    DDX_Control(pDX, IDC_ALLOW_SIGNED, m_chkAllowSigned);
 }
 
 void CSettingsDlg::SetUpButton(CShadeButton& button, const char* tip, UINT iconNormal,
@@ -127,6 +130,7 @@ BOOL CSettingsDlg::OnInitDialog()
     Tick(m_chkIgnoreSuffixFiles, m_settings.bIgnoreSuffixFiles);
     Tick(m_chkRememberPassword, m_settings.bRememberPassword);
     Tick(m_chkEnableMenu, m_settings.bEnableMenu);
+    Tick(m_chkAllowSigned, m_settings.bAllowSigned);
     // The record's text may be as long as the field shows; the store clips beyond that.
     m_editSuffix.SetLimitText(static_cast<UINT>(kSettingsTextMaxChars));
     m_editSuffix.SetWindowText(m_settings.strTargetSuffix.c_str());
@@ -188,6 +192,12 @@ void CSettingsDlg::OnEnableMenuLabel()
     MarkChanged();
 }
 
+void CSettingsDlg::OnAllowSignedLabel()
+{
+    Toggle(m_chkAllowSigned);
+    MarkChanged();
+}
+
 void CSettingsDlg::ApplyContextMenuOption(int bEnableMenu)
 {
     if (bEnableMenu)
@@ -198,19 +208,18 @@ void CSettingsDlg::ApplyContextMenuOption(int bEnableMenu)
 
 void CSettingsDlg::OnSave()
 {
-    SettingsDialogValues values;
+    SettingsDialogValues values = m_settings;
     values.bTargetSetSuffix = Ticked(m_chkSetSuffix);
     values.bIgnoreSuffixFiles = Ticked(m_chkIgnoreSuffixFiles);
     values.bEnableMenu = Ticked(m_chkEnableMenu);
     values.bRememberPassword = Ticked(m_chkRememberPassword);
-    values.nEncryptionIndex = m_comboEncryption.GetCurSel();
+    values.bAllowSigned = Ticked(m_chkAllowSigned);
+    values.bEncryptionType = m_comboEncryption.GetCurSel();
     values.strTargetSuffix = ReadSuffix();
 
     bool bEnableMenuWritten = false;
     const SettingsSaveOutcome outcome =
-        m_strSettingsPath.empty()
-            ? SaveDialogSettings(m_settings, values, bEnableMenuWritten)
-            : SaveDialogSettings(m_strSettingsPath, m_settings, values, bEnableMenuWritten);
+        SaveDialogSettings(m_strSettingsPath, m_settings, values, bEnableMenuWritten);
     // The verb follows the stored option, also when a later option failed to be written.
     if (bEnableMenuWritten)
         ApplyContextMenuOption(m_settings.bEnableMenu);
@@ -234,7 +243,7 @@ void CSettingsDlg::OnSave()
 
 void CSettingsDlg::OnClose()
 {
-    if (m_bChanged && AfxMessageBoxEx(m_hWnd, kMsgCloseWithoutSaving, kSettingsCaption,
+    if (m_bChanged && AfxMessageBoxEx(m_hWnd, kMsgCloseWithoutSaving, kAppCaption,
                                       MB_YESNO | MB_ICONWARNING) != IDYES)
         return;
     OnCancel();
@@ -275,6 +284,8 @@ const MessageMap* CSettingsDlg::GetMessageMap() const
         OnCommand<&CSettingsDlg::OnRememberPasswordLabel>(IDC_REMEMBER_PASSWORDS_LABEL),
         OnCommand<&CSettingsDlg::MarkChanged>(IDC_ENABLE_MENU),
         OnCommand<&CSettingsDlg::OnEnableMenuLabel>(IDC_ENABLE_MENU_LABEL),
+        OnCommand<&CSettingsDlg::MarkChanged>(IDC_ALLOW_SIGNED),
+        OnCommand<&CSettingsDlg::OnAllowSignedLabel>(IDC_ALLOW_SIGNED_LABEL),
         OnCommand<&CSettingsDlg::MarkChanged>(IDC_SUFFIX, EN_CHANGE),
         // A new encryption type is a change like any other, so Close asks before losing it.
         OnCommand<&CSettingsDlg::MarkChanged>(IDC_ENCRYPTION_TYPE, CBN_SELCHANGE),

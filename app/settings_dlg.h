@@ -27,7 +27,7 @@ class CSettingsDlg : public CDialogEx
 
     // The process's options: shown at each opening, changed only by Save.
     SettingsRecord m_settings;
-    // The settings file; empty for the one beside the executable.
+    // The settings file, as the main window resolved it at start-up.
     std::string m_strSettingsPath;
 
     // 1 once the user touched an input since the dialog opened or last saved.
@@ -42,6 +42,7 @@ class CSettingsDlg : public CDialogEx
     CButton m_chkIgnoreSuffixFiles;
     CButton m_chkRememberPassword;
     CButton m_chkEnableMenu;
+    CButton m_chkAllowSigned;
     CComboBox m_comboEncryption;
     CStaticHyperLink m_linkHelp;
     CStatic m_staticEncryption;
@@ -62,6 +63,7 @@ class CSettingsDlg : public CDialogEx
     void OnIgnoreSuffixFilesLabel();
     void OnRememberPasswordLabel();
     void OnEnableMenuLabel();
+    void OnAllowSignedLabel();
     void MarkChanged();
     LRESULT OnEraseBkgnd(WPARAM, LPARAM);
     HBRUSH OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType);

@@ -2,18 +2,11 @@
 
 // Every text of the custom controls, in one place.
 
-// The results list: column headings, the tooltip, the header font and the names looked up
-// to tell whether the system draws themed common controls.
-// Headings of the columns that the main window inserts, in index order; column 5 holds the
-// source path and has no heading.
-inline constexpr const char* kResultsColumnHeadings[] = {
-    "File Name", "PDF Version", "Encryption", "Target PDF File", "Status", "",
-};
+// The results list: the headings of the colour columns it adds itself, and the names looked
+// up to tell whether the system draws themed common controls. The main window's columns and
+// tooltip are the window's texts (app/app_texts.h).
 inline constexpr const char kBackColorHeading[] = "Back Color Code";
 inline constexpr const char kTextColorHeading[] = "Text Color Code";
-
-inline constexpr const char kResultsToolTip[] = "Right click here for more options...";
-inline constexpr const char kHeaderFontFace[] = "MS Shell Dlg";
 
 inline constexpr const wchar_t kUxThemeDll[] = L"UxTheme.dll";
 inline constexpr const char kIsAppThemed[] = "IsAppThemed";

@@ -95,6 +95,8 @@
 #define IDC_SETTINGS_HELP_LINK 1068
 #define IDC_ENABLE_MENU_LABEL 1069
 #define IDC_ENABLE_MENU 1070
+#define IDC_ALLOW_SIGNED 1071
+#define IDC_ALLOW_SIGNED_LABEL 1072
 
 // About box and offer dialog controls.
 #define IDC_ABOUT_ICON 1101

@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <vector>
 
 #include "base/file_system.h"
-#include "framework/message_box.h"
+#include "settings/setting_keys.h"
+#include "settings/setting_rows.h"
+#include "settings/settings_sql.h"
 #include "settings/settings_text_rules.h"
-#include "settings/settings_texts.h"
 #include "settings/sqlite_connection.h"
 #include "settings/stored_password.h"
 
@@ -15,55 +17,69 @@ using namespace settings_internal;
 
 namespace
 {
-void ReadIntRows(const CSqliteConnection& db, SettingsRecord& record, bool& bPrepared)
+const SettingKey* FindKey(const std::string& name)
 {
-    CSqliteStatement rows(db, kSqlSelectIntRows);
-    bPrepared = rows.IsPrepared();
-    while (rows.NextRow())
-    {
-        const std::string name = rows.ColumnText(0);
-        for (const IntSettingKey& key : kIntSettingKeys)
-        {
-            if (EqualsIgnoringCase(name, key.name))
-            {
-                record.*key.field = rows.ColumnInt(2);
-                break;
-            }
-        }
-    }
+    for (const SettingKey& key : kSettingKeys)
+        if (EqualsIgnoringCase(name, key.name))
+            return &key;
+    return nullptr;
 }
 
-void ReadTextRows(CSqliteConnection& db, SettingsRecord& record)
+struct TextRow
 {
-    // Texts an older build wrote in a legacy code page: written again in UTF-8 once read.
-    std::vector<const TextSettingKey*> legacy;
+    const SettingKey* key;
+    std::string text;
+    std::string bytes;
+};
+
+// Integers are set as they come; texts wait until every integer is in, so that
+// bRememberPassword holds the file's value when the passwords are read.
+void ReadRows(CSqliteConnection& db, SettingsRecord& record)
+{
+    std::vector<TextRow> texts;
     {
-        CSqliteStatement rows(db, kSqlSelectTextRows);
+        CSqliteStatement rows(db, kSqlSelectRows);
         while (rows.NextRow())
         {
-            const std::string name = rows.ColumnText(0);
-            for (const TextSettingKey& key : kTextSettingKeys)
-            {
-                if (!EqualsIgnoringCase(name, key.name))
-                    continue;
-                bool bLegacy = false;
-                const std::string text = rows.ColumnText(3);
-                if (!key.bPassword)
-                {
-                    record.*key.field = ClipToRecordText(TextFromStore(text, bLegacy));
-                    if (bLegacy)
-                        legacy.push_back(&key);
-                }
-                else if (record.bRememberPassword)
-                    record.*key.field = ReadStoredPassword(text, rows.ColumnBytes(4));
-                else
-                    (record.*key.field).clear();
-                break;
-            }
+            const SettingKey* key = FindKey(rows.ColumnText(0));
+            if (!key)
+                continue;
+            if (key->kind == SettingKind::Integer)
+                record.*key->pInt = rows.ColumnInt(2);
+            else
+                texts.push_back({key, rows.ColumnText(3), rows.ColumnBytes(4)});
         }
     }
-    for (const TextSettingKey* key : legacy)
-        db.Run(kSqlUpdateText, {TextToStore(record.*key->field), key->name});
+
+    // Texts an older build wrote in a legacy code page: written again in UTF-8 once read.
+    std::vector<const SettingKey*> legacy;
+    bool bForgottenPasswordStored = false;
+    for (const TextRow& row : texts)
+    {
+        std::string& field = record.*row.key->pText;
+        if (row.key->kind == SettingKind::Text)
+        {
+            bool bLegacy = false;
+            field = ClipToRecordText(TextFromStore(row.text, bLegacy));
+            if (bLegacy)
+                legacy.push_back(row.key);
+        }
+        else if (record.bRememberPassword)
+            field = ReadStoredPassword(row.text, row.bytes);
+        else
+        {
+            field.clear();
+            bForgottenPasswordStored |= !row.text.empty() || !row.bytes.empty();
+        }
+    }
+    for (const SettingKey* key : legacy)
+        WriteSetting(db, *key, record);
+
+    // Not remembering means no password stays in the file, also one an older build left there.
+    if (bForgottenPasswordStored)
+        for (const SettingKey& key : kSettingKeys)
+            if (key.kind == SettingKind::Password)
+                ForgetStoredPassword(db, key.name);
 }
 } // namespace
 
@@ -78,31 +94,30 @@ bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
         return false;
     CloseHandle(hFile);
 
-    CSqliteConnection db;
-    if (!db.Open(path, SQLITE_OPEN_READWRITE))
+    // Passwords are written only when they are to be remembered.
+    SettingsRecord values = record;
+    if (!values.bRememberPassword)
+        for (const SettingKey& key : kSettingKeys)
+            if (key.kind == SettingKind::Password)
+                (values.*key.pText).clear();
+
+    // Every row in one statement, in the table's order.
+    std::string sql = kSqlInsertRows;
+    std::vector<StoredValue> stored(std::size(kSettingKeys));
+    std::vector<SqlValue> rowValues;
+    bool bStorable = true;
+    for (size_t i = 0; i < stored.size(); ++i)
     {
-        DeleteFileA(path.c_str());
-        return false;
+        if (i > 0)
+            sql += ", ";
+        sql += kSqlRowValues;
+        bStorable = bStorable && ToStoredValue(kSettingKeys[i], values, stored[i]);
+        AppendRowValues(kSettingKeys[i], stored[i], rowValues);
     }
 
-    const auto& k = kIntSettingKeys;
-    const auto& t = kTextSettingKeys;
-    // Password rows start empty; remembered passwords follow in their protected form.
-    const std::string noPassword;
-    bool bWritten =
-        db.Exec(kSqlCreateTable) &&
-        db.Run(kSqlInsertIntRows,
-               {k[0].name, record.*k[0].field, k[1].name, record.*k[1].field, k[2].name,
-                record.*k[2].field, k[3].name, record.*k[3].field, k[4].name, record.*k[4].field,
-                k[5].name, record.*k[5].field, k[6].name, record.*k[6].field, k[7].name,
-                record.*k[7].field, k[8].name, record.*k[8].field}) &&
-        db.Run(kSqlInsertTextRows,
-               {t[0].name, TextToStore(record.*t[0].field), t[1].name,
-                TextToStore(record.*t[1].field), t[2].name, TextToStore(record.*t[2].field),
-                t[3].name, noPassword, t[4].name, noPassword}) &&
-        (!record.bRememberPassword ||
-         (WriteStoredPassword(db, kKeyPassword, record.strPassword) &&
-          WriteStoredPassword(db, kKeyPermissionPassword, record.strPermissionPassword)));
+    CSqliteConnection db;
+    const bool bWritten = bStorable && db.Open(path, SQLITE_OPEN_READWRITE) &&
+                          db.Exec(kSqlCreateTable) && db.Run(sql.c_str(), rowValues);
     db.Close();
     // A file without its table or rows would be taken for a settings file at the next start.
     if (!bWritten)
@@ -110,35 +125,21 @@ bool CreateSettingsFile(const std::string& path, const SettingsRecord& record)
     return bWritten;
 }
 
-void LoadSettings(SettingsRecord& record, HWND hOwner)
-{
-    LoadSettings(GetSettingsFilePath(), record, hOwner);
-}
-
-void LoadSettings(const std::string& path, SettingsRecord& record, HWND hOwner)
+SettingsLoadOutcome LoadSettings(const std::string& path, SettingsRecord& record)
 {
     CSqliteConnection db;
     if (!db.Open(path, SQLITE_OPEN_READWRITE))
     {
         if (FileExists(path))
-        {
-            AfxMessageBoxEx(hOwner, kMsgCannotOpenToLoad, kSettingsCaption, MB_OK | MB_ICONWARNING);
-            return;
-        }
+            return SettingsLoadOutcome::CannotOpen;
         if (CreateSettingsFile(path, record))
-            return;
+            return SettingsLoadOutcome::Loaded;
         // Another copy started at the same moment created it first: its file is read.
         if (!FileExists(path) || !db.Open(path, SQLITE_OPEN_READWRITE))
-        {
-            AfxMessageBoxEx(hOwner, kMsgCannotCreate, kSettingsCaption, MB_OK | MB_ICONWARNING);
-            return;
-        }
+            return SettingsLoadOutcome::CannotCreate;
     }
-
-    // Integers first, so that bRememberPassword holds the file's value when the passwords
-    // are read.
-    bool bPrepared = false;
-    ReadIntRows(db, record, bPrepared);
-    if (bPrepared)
-        ReadTextRows(db, record);
+    // A file that holds no Settings table, or is no database, reads as nothing: the record
+    // keeps its defaults.
+    ReadRows(db, record);
+    return SettingsLoadOutcome::Loaded;
 }

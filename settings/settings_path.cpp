@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/executable_path.h"
-#include "settings/settings_texts.h"
+#include "settings/settings_sql.h"
 
 // The file lies beside the executable, whatever the working folder.
 std::string GetSettingsFilePath()

@@ -1,26 +1,29 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
-#include "settings/settings_texts.h"
-
 // The user's options and the main window's last inputs, one field per row of the settings
-// file, named after its key. A new record holds the defaults.
+// file, named after its key. A new record holds the defaults of the key table
+// (settings/setting_keys.h).
 struct SettingsRecord
 {
+    SettingsRecord();
+
     // Options, edited in the settings dialog.
-    int bTargetSetSuffix = 1;
-    int bIgnoreSuffixFiles = 1;
-    int bRememberPassword = 1;
-    int bEnableMenu = 1;
-    int bEncryptionType = 2;
-    std::string strTargetSuffix = kDefaultTargetSuffix;
+    int bTargetSetSuffix;
+    int bIgnoreSuffixFiles;
+    int bRememberPassword;
+    int bEnableMenu;
+    int bEncryptionType;
+    std::string strTargetSuffix;
+    int bAllowSigned; // digitally signed PDF files are protected too
 
     // Last inputs of the main window.
-    int bFolderMode = 0;
-    int bPreventCopy = 0;
-    int bPreventModify = 0;
-    int bPreventPrint = 0;
+    int bFolderMode;
+    int bPreventCopy;
+    int bPreventModify;
+    int bPreventPrint;
     std::string strSourceFile;
     std::string strTargetFile;
     std::string strPassword; // plain text while in memory, protected in the file
@@ -30,45 +33,13 @@ struct SettingsRecord
 // A text field holds at most this many bytes (a 5,000-byte buffer with its terminator).
 constexpr size_t kSettingsTextMaxChars = 4999;
 
-// The main window's current inputs when it closes.
-struct LastInputs
-{
-    int bFolderMode = 0;
-    std::string strSourceFile;
-    std::string strTargetFile;
-    std::string strPassword;
-    std::string strPermissionPassword;
-    int bPreventCopy = 0;
-    int bPreventModify = 0;
-    int bPreventPrint = 0;
-};
+// The main window's current inputs when it closes, in the fields of the last inputs; the
+// options in it are not read.
+using LastInputs = SettingsRecord;
 
-// What the settings dialog hands over on Save.
-struct SettingsDialogValues
-{
-    int bTargetSetSuffix = 1;
-    int bIgnoreSuffixFiles = 1;
-    int bEnableMenu = 1;
-    int bRememberPassword = 1;
-    int nEncryptionIndex = 2; // the combo box selection; -1 when none is selected
-    std::string strTargetSuffix;
-};
+// What the settings dialog hands over on Save, in the fields of the options (the encryption
+// type is the combo box's selection, -1 when none is selected); the last inputs in it are not
+// read.
+using SettingsDialogValues = SettingsRecord;
 
 void SetDefaultSettings(SettingsRecord& record);
-
-// The rows of the settings file in the order they are created, each bound to its field.
-struct IntSettingKey
-{
-    const char* name;
-    int SettingsRecord::*field;
-};
-struct TextSettingKey
-{
-    const char* name;
-    std::string SettingsRecord::*field;
-    bool bPassword;
-};
-constexpr size_t kIntSettingKeyCount = 9;
-constexpr size_t kTextSettingKeyCount = 5;
-extern const IntSettingKey kIntSettingKeys[kIntSettingKeyCount];
-extern const TextSettingKey kTextSettingKeys[kTextSettingKeyCount];

@@ -63,6 +63,17 @@ bool CSqliteConnection::Run(const char* sql, std::initializer_list<SqlValue> val
     return stmt.IsPrepared() && stmt.Bind(values) && stmt.RunToEnd();
 }
 
+bool CSqliteConnection::Run(const char* sql, const std::vector<SqlValue>& values)
+{
+    CSqliteStatement stmt(*this, sql);
+    return stmt.IsPrepared() && stmt.Bind(values.data(), values.size()) && stmt.RunToEnd();
+}
+
+int CSqliteConnection::Changes() const
+{
+    return m_pDb ? sqlite3_changes(m_pDb) : 0;
+}
+
 CSqliteStatement::CSqliteStatement(const CSqliteConnection& db, const char* sql)
 {
     if (!db.Handle() || sqlite3_prepare_v2(db.Handle(), sql, static_cast<int>(std::strlen(sql)) + 1,
@@ -80,14 +91,22 @@ CSqliteStatement::~CSqliteStatement()
 
 bool CSqliteStatement::Bind(std::initializer_list<SqlValue> values)
 {
-    if (static_cast<int>(values.size()) != sqlite3_bind_parameter_count(m_pStmt))
+    return Bind(values.begin(), values.size());
+}
+
+bool CSqliteStatement::Bind(const SqlValue* values, size_t count)
+{
+    if (static_cast<int>(count) != sqlite3_bind_parameter_count(m_pStmt))
         return false;
-    int index = 1;
-    for (const SqlValue& value : values)
+    for (size_t i = 0; i < count; ++i)
     {
+        const SqlValue& value = values[i];
+        const int index = static_cast<int>(i) + 1;
         // Texts go in as the bytes they are: the file keeps what the window held.
         int rc;
-        if (value.bBlob)
+        if (value.bNull)
+            rc = sqlite3_bind_null(m_pStmt, index);
+        else if (value.bBlob)
             rc = value.nLength > 0
                      ? sqlite3_bind_blob(m_pStmt, index, value.pText, value.nLength, SQLITE_STATIC)
                      : sqlite3_bind_null(m_pStmt, index);
@@ -97,7 +116,6 @@ bool CSqliteStatement::Bind(std::initializer_list<SqlValue> values)
                      : sqlite3_bind_int(m_pStmt, index, value.nValue);
         if (rc != SQLITE_OK)
             return false;
-        ++index;
     }
     return true;
 }

@@ -2,10 +2,11 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include <sqlite3.h>
 
-// A text value to bind to a statement parameter, an integer, or bytes (SqlValue::Blob).
+// A text value to bind to a statement parameter, an integer, bytes (SqlValue::Blob) or NULL.
 struct SqlValue
 {
     SqlValue(int value) : nValue(value) {}
@@ -21,10 +22,18 @@ struct SqlValue
         return value;
     }
 
+    static SqlValue Null()
+    {
+        SqlValue value(0);
+        value.bNull = true;
+        return value;
+    }
+
     int nValue = 0;
     const char* pText = nullptr; // null: an integer
     int nLength = 0;
     bool bBlob = false;
+    bool bNull = false;
 };
 
 // One connection to a database file, closed when the object goes, whatever happened.
@@ -45,6 +54,10 @@ class CSqliteConnection
 
     // Runs one statement with its parameters bound to `values`, in order.
     bool Run(const char* sql, std::initializer_list<SqlValue> values);
+    bool Run(const char* sql, const std::vector<SqlValue>& values);
+
+    // The rows the last statement changed.
+    int Changes() const;
 
     sqlite3* Handle() const { return m_pDb; }
 
@@ -63,6 +76,7 @@ class CSqliteStatement
 
     bool IsPrepared() const { return m_pStmt != nullptr; }
     bool Bind(std::initializer_list<SqlValue> values);
+    bool Bind(const SqlValue* values, size_t count);
     // Steps once; true while a row is available.
     bool NextRow();
     // Steps until the statement ends; true when it ended without an error.

@@ -1,13 +1,9 @@
 #include "settings/stored_password.h"
 
-#include <windows.h>
-
-#include <wincrypt.h>
-
 #include "base/system_library.h"
 #include "settings/base64.h"
+#include "settings/settings_sql.h"
 #include "settings/settings_text_rules.h"
-#include "settings/settings_texts.h"
 #include "settings/sqlite_connection.h"
 
 namespace
@@ -22,11 +18,11 @@ using CryptDataFn = BOOL(WINAPI*)(DATA_BLOB*, LPWSTR*, DATA_BLOB*, PVOID,
                                   CRYPTPROTECT_PROMPTSTRUCT*, DWORD, DATA_BLOB*);
 struct Crypt32
 {
-    BOOL(WINAPI* protect)
-    (DATA_BLOB*, LPCWSTR, DATA_BLOB*, PVOID, CRYPTPROTECT_PROMPTSTRUCT*, DWORD,
-     DATA_BLOB*) = nullptr;
+    ProtectDataFn protect = nullptr;
     CryptDataFn unprotect = nullptr;
 };
+
+ProtectDataFn g_protectHandler = nullptr;
 
 const Crypt32& System()
 {
@@ -75,10 +71,18 @@ std::string ProtectPassword(const std::string& password)
     DATA_BLOB in = Blob(password.data(), password.size());
     DATA_BLOB entropy = Blob(kEntropy, sizeof kEntropy - 1);
     DATA_BLOB out = {};
-    if (!System().protect || !System().protect(&in, nullptr, &entropy, nullptr, nullptr,
-                                               CRYPTPROTECT_UI_FORBIDDEN, &out))
+    const ProtectDataFn protect = g_protectHandler ? g_protectHandler : System().protect;
+    if (!protect ||
+        !protect(&in, nullptr, &entropy, nullptr, nullptr, CRYPTPROTECT_UI_FORBIDDEN, &out))
         return {};
     return TakeBlob(out);
+}
+
+ProtectDataFn SetProtectDataHandler(ProtectDataFn handler)
+{
+    const ProtectDataFn previous = g_protectHandler;
+    g_protectHandler = handler;
+    return previous;
 }
 
 std::string UnprotectPassword(const std::string& protectedBytes)
@@ -96,13 +100,6 @@ std::string UnprotectPassword(const std::string& protectedBytes)
 
 namespace settings_internal
 {
-bool WriteStoredPassword(CSqliteConnection& db, const char* key, const std::string& password)
-{
-    // Without it the replaced Base64 text would stay readable in the file's free space.
-    db.Exec(kSqlSecureDelete);
-    return db.Run(kSqlUpdatePassword, {SqlValue::Blob(ProtectPassword(password)), key});
-}
-
 bool ForgetStoredPassword(CSqliteConnection& db, const char* key)
 {
     db.Exec(kSqlSecureDelete);

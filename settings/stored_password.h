@@ -1,5 +1,9 @@
 #pragma once
 
+#include <windows.h>
+
+#include <wincrypt.h>
+
 #include <string>
 
 // Remembered passwords are kept protected for the current Windows user (DPAPI, user scope,
@@ -7,8 +11,14 @@
 // or on another machine yields nothing.
 
 // The protected bytes of a password; empty for the empty password, or when the system cannot
-// protect it (the password is then not remembered).
+// protect it (the caller then leaves the stored row as it was).
 std::string ProtectPassword(const std::string& password);
+
+// The system's CryptProtectData, replaceable so that tests can make protection fail. Returns
+// the previous replacement; nullptr restores the system's.
+using ProtectDataFn = BOOL(WINAPI*)(DATA_BLOB*, LPCWSTR, DATA_BLOB*, PVOID,
+                                    CRYPTPROTECT_PROMPTSTRUCT*, DWORD, DATA_BLOB*);
+ProtectDataFn SetProtectDataHandler(ProtectDataFn handler);
 
 // The password, or empty text when the bytes cannot be read back here: another user's or
 // machine's, or damaged.
@@ -18,10 +28,6 @@ class CSqliteConnection;
 
 namespace settings_internal
 {
-// Writes a password row in its protected form; the row's text, where an older version kept
-// the password as Base64, is emptied, and what it held is overwritten in the file.
-bool WriteStoredPassword(CSqliteConnection& db, const char* key, const std::string& password);
-
 // Empties a password row, both forms.
 bool ForgetStoredPassword(CSqliteConnection& db, const char* key);
 

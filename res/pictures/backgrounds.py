@@ -83,12 +83,12 @@ def main_window():
 
 
 def settings_dialog():
-    """607 x 416."""
-    w, h = 607, 416
+    """607 x 453."""
+    w, h = 607, 453
     c = base(w, h)
     header(c, 62, 18, subtitle='Settings', logo=40)
-    # options from 117 to 286 px, the separator at 318 px, buttons 349-384 px
-    card(c, 24, 100, 583, 300)
+    # options from 117 to 323 px, the separator at 355 px, buttons 386-421 px
+    card(c, 24, 100, 583, 337)
     return c
 
 

@@ -47,7 +47,7 @@ EXPECTED = {
     'bmp_menu_folder_264.bmp': ('bmp', (13, 13), 24),
     'bmp_menu_pdf_265.bmp': ('bmp', (13, 13), 24),
     'bg_main_260.bmp': ('bmp', (942, 710), 32),
-    'bg_settings_261.bmp': ('bmp', (607, 416), 32),
+    'bg_settings_261.bmp': ('bmp', (607, 453), 32),
     'bg_offer_270.bmp': ('bmp', (600, 400), 24),
 }
 

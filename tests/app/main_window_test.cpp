@@ -21,7 +21,7 @@ namespace
 SettingsRecord ReadSettingsFile(const std::string& path)
 {
     SettingsRecord record;
-    LoadSettings(path, record, nullptr);
+    LoadSettings(path, record);
     return record;
 }
 

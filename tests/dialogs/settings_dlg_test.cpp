@@ -9,7 +9,6 @@
 
 #include "framework/message_box.h"
 #include "res/resource.h"
-#include "settings/settings_texts.h"
 #include "tests/controls/link/launch_fakes.h"
 #include "tests/settings/settings_test_support.h"
 #include "tests/support/scratch.h"
@@ -223,16 +222,17 @@ TEST_F(SettingsDlgTest, LabelsToggleTheirBoxes)
         {IDC_IGNORE_SUFFIX_FILES_LABEL, IDC_IGNORE_SUFFIX_FILES},
         {IDC_REMEMBER_PASSWORDS_LABEL, IDC_REMEMBER_PASSWORDS},
         {IDC_ENABLE_MENU_LABEL, IDC_ENABLE_MENU},
+        {IDC_ALLOW_SIGNED_LABEL, IDC_ALLOW_SIGNED},
     };
     Open();
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.label);
-        ASSERT_TRUE(dlg.IsTicked(c.box));
+        const bool bTicked = dlg.IsTicked(c.box);
         dlg.Command(c.label);
-        EXPECT_FALSE(dlg.IsTicked(c.box));
+        EXPECT_NE(dlg.IsTicked(c.box), bTicked);
         dlg.Command(c.label);
-        EXPECT_TRUE(dlg.IsTicked(c.box));
+        EXPECT_EQ(dlg.IsTicked(c.box), bTicked);
     }
     EXPECT_TRUE(dlg.verbCalls.empty()) << "a tick alone writes nothing";
 

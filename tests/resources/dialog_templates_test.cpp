@@ -73,9 +73,9 @@ const ControlRow kMainWindow[] = {
 };
 
 const ControlRow kSettings[] = {
-    {IDC_STATIC, "Static", "#261", kShown | SS_BITMAP, 0, 0, 405, 256},
-    {IDOK, "Button", "Save", kShown | BS_DEFPUSHBUTTON | WS_TABSTOP, 117, 215, 66, 21},
-    {IDCANCEL, "Button", "Close", kPush, 221, 215, 66, 21},
+    {IDC_STATIC, "Static", "#261", kShown | SS_BITMAP, 0, 0, 405, 279},
+    {IDOK, "Button", "Save", kShown | BS_DEFPUSHBUTTON | WS_TABSTOP, 117, 238, 66, 21},
+    {IDCANCEL, "Button", "Close", kPush, 221, 238, 66, 21},
     {IDC_SUFFIX, "Edit", "", kField, 135, 96, 158, 13},
     {IDC_SET_SUFFIX, "Button", "", kCheck, 31, 98, 10, 9},
     {IDC_SET_SUFFIX_LABEL, "Static", "Set Suffix for Target file", kOneLineLabel | SS_NOTIFY, 46,
@@ -92,9 +92,13 @@ const ControlRow kSettings[] = {
     {IDC_ENABLE_MENU_LABEL, "Static", "Enable PDF right click context menu [Run as Administrator]",
      kLinkLabel, 46, 167, 331, 9},
     {IDC_ENABLE_MENU, "Button", "", kCheck, 31, 167, 9, 9},
+    {IDC_ALLOW_SIGNED_LABEL, "Static",
+     "Also protect digitally signed PDF files (their signatures become invalid)", kLinkLabel, 46,
+     190, 331, 9},
+    {IDC_ALLOW_SIGNED, "Button", "", kCheck, 31, 190, 9, 9},
     {IDC_ENCRYPTION_TYPE, "ComboBox", "", kShown | CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 135, 71,
      158, 13},
-    {IDC_STATIC, "Static", "", kShown | SS_ETCHEDHORZ, 30, 196, 342, 2},
+    {IDC_STATIC, "Static", "", kShown | SS_ETCHEDHORZ, 30, 219, 342, 2},
 };
 
 struct TemplateCase
@@ -129,12 +133,12 @@ const TemplateCase kCases[] = {
      DS_SETFONT | DS_MODALFRAME | DS_FIXEDSYS | WS_POPUP | WS_CAPTION | WS_SYSMENU,
      0,
      403,
-     255,
+     278,
      "Settings - Sealwick",
      kSettings,
      std::size(kSettings),
      {IDOK, IDCANCEL, IDC_SUFFIX, IDC_SET_SUFFIX, IDC_REMEMBER_PASSWORDS, IDC_IGNORE_SUFFIX_FILES,
-      IDC_ENABLE_MENU, IDC_ENCRYPTION_TYPE}},
+      IDC_ENABLE_MENU, IDC_ALLOW_SIGNED, IDC_ENCRYPTION_TYPE}},
 };
 
 class TemplateTest : public ::testing::TestWithParam<TemplateCase>

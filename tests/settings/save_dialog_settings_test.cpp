@@ -15,8 +15,9 @@ SettingsDialogValues ValuesOf(const SettingsRecord& r)
     v.bIgnoreSuffixFiles = r.bIgnoreSuffixFiles;
     v.bEnableMenu = r.bEnableMenu;
     v.bRememberPassword = r.bRememberPassword;
-    v.nEncryptionIndex = r.bEncryptionType;
+    v.bEncryptionType = r.bEncryptionType;
     v.strTargetSuffix = r.strTargetSuffix;
+    v.bAllowSigned = r.bAllowSigned;
     return v;
 }
 
@@ -56,15 +57,17 @@ const DialogCase kDialogCases[] = {
      {
          v.bTargetSetSuffix = 0;
          v.bIgnoreSuffixFiles = 0;
-         v.nEncryptionIndex = 0;
+         v.bEncryptionType = 0;
          v.bEnableMenu = 0;
          v.strTargetSuffix = "_locked";
+         v.bAllowSigned = 1;
      },
      {{"bTargetSetSuffix", "0"},
       {"bIgnoreSuffixFiles", "0"},
       {"bEncryptionType", "0"},
       {"bEnableMenu", "0"},
-      {"strTargetSuffix", "_locked"}},
+      {"strTargetSuffix", "_locked"},
+      {"bAllowSigned", "1"}},
      true,
      [](const SettingsRecord& r)
      {
@@ -73,9 +76,10 @@ const DialogCase kDialogCases[] = {
          EXPECT_EQ(r.bEncryptionType, 0);
          EXPECT_EQ(r.bEnableMenu, 0);
          EXPECT_EQ(r.strTargetSuffix, "_locked");
+         EXPECT_EQ(r.bAllowSigned, 1);
      }},
     {"no encryption entry selected",
-     [](SettingsRecord&, SettingsDialogValues& v) { v.nEncryptionIndex = -1; },
+     [](SettingsRecord&, SettingsDialogValues& v) { v.bEncryptionType = -1; },
      {{"bEncryptionType", "-1"}},
      false,
      [](const SettingsRecord& r) { EXPECT_EQ(r.bEncryptionType, -1); }},
@@ -144,7 +148,7 @@ TEST(SaveDialogSettings, FailingWriteKeepsEarlierOptionsOnly)
     SettingsDialogValues values;
     values.bTargetSetSuffix = 0;
     values.bIgnoreSuffixFiles = 0;
-    values.nEncryptionIndex = 1;
+    values.bEncryptionType = 1;
     values.bEnableMenu = 0;
     values.bRememberPassword = 0;
     values.strTargetSuffix = "_new";

@@ -21,10 +21,10 @@ SettingsRecord StartRecord()
     return record;
 }
 
+// The inputs are a record whose last-input fields hold them.
 LastInputs InputsOf(const SettingsRecord& r)
 {
-    return {r.bFolderMode,           r.strSourceFile, r.strTargetFile,  r.strPassword,
-            r.strPermissionPassword, r.bPreventCopy,  r.bPreventModify, r.bPreventPrint};
+    return r;
 }
 
 struct LastInputsCase

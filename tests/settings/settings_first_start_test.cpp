@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 #include "settings_test_support.h"
 #include "tests/support/scratch.h"
@@ -16,7 +17,7 @@ TEST(FirstStart, CreatesTheFileWithItsSchemaAndDefaultRows)
     SettingsRecord record;
     SetDefaultSettings(record);
 
-    LoadSettings(path, record, TestOwner());
+    LoadSettings(path, record);
 
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_TRUE(IsReleased(path));
@@ -48,6 +49,7 @@ TEST(FirstStart, CreatesTheFileWithItsSchemaAndDefaultRows)
         {"strTargetFile", 2, 0, ""},
         {"strPassword", 2, 0, ""},
         {"strPermissionPassword", 2, 0, ""},
+        {"bAllowSigned", 1, 0, nullptr},
     };
     const std::vector<StoredRow> rows = ReadStoredRows(path);
     ASSERT_EQ(rows.size(), std::size(expected));
@@ -76,15 +78,18 @@ TEST(FirstStart, NextStartReadsTheSameValues)
     MessageBoxRecorder boxes;
     SettingsRecord first;
     SetDefaultSettings(first);
-    LoadSettings(path, first, TestOwner());
+    LoadSettings(path, first);
 
     // Every field off its default, so that only reading the file can bring them back.
     SettingsRecord second;
-    for (const IntSettingKey& key : kIntSettingKeys)
-        second.*key.field = 7;
-    for (const TextSettingKey& key : kTextSettingKeys)
-        second.*key.field = "stale";
-    LoadSettings(path, second, TestOwner());
+    for (const SettingKey& key : kSettingKeys)
+    {
+        if (key.kind == SettingKind::Integer)
+            second.*key.pInt = 7;
+        else
+            second.*key.pText = "stale";
+    }
+    LoadSettings(path, second);
 
     std::string difference;
     EXPECT_TRUE(SameRecord(second, first, difference)) << difference;
@@ -99,7 +104,7 @@ TEST(FirstStart, WorksInAFolderWithANonAsciiName)
     MessageBoxRecorder boxes;
     SettingsRecord record;
     SetDefaultSettings(record);
-    LoadSettings(path, record, TestOwner());
+    LoadSettings(path, record);
     ASSERT_TRUE(PathExists(path)) << "created under its name";
 
     LastInputs inputs;
@@ -107,7 +112,7 @@ TEST(FirstStart, WorksInAFolderWithANonAsciiName)
     SaveLastInputs(path, record, inputs);
     SettingsRecord again;
     SetDefaultSettings(again);
-    LoadSettings(path, again, TestOwner());
+    LoadSettings(path, again);
     EXPECT_EQ(again.strSourceFile, inputs.strSourceFile);
     EXPECT_TRUE(boxes.Shown().empty());
 }
@@ -137,7 +142,7 @@ TEST(CreateSettingsFile, WritesTheRecordAsLoadingExpectsIt)
 
         SettingsRecord loaded;
         SetDefaultSettings(loaded);
-        LoadSettings(path, loaded, TestOwner());
+        LoadSettings(path, loaded);
         EXPECT_EQ(loaded.strSourceFile, record.strSourceFile);
         // Passwords go in protected, and not at all when they are not to be remembered.
         const StoredRow stored = ReadStoredRow(path, "strPassword");

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "settings/base64.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 #include "settings_test_support.h"
 #include "tests/support/scratch.h"
@@ -117,18 +120,67 @@ TEST(LoadRows, UnknownNamesArePassedOverAndMissingRowsKeepTheirDefaults)
     EXPECT_EQ(loaded.strTargetSuffix, "_protected");
     EXPECT_EQ(loaded.bPreventPrint, 1);
 
-    // Saving a key that has no row changes nothing in the file and still succeeds.
+    // Saving a key that has no row adds its row, and the next start reads the saved value.
     SettingsDialogValues values;
-    values.nEncryptionIndex = 0;
+    values.bEncryptionType = 0;
     values.strTargetSuffix = "_new";
     bool bEnableMenuWritten = true;
     EXPECT_EQ(SaveDialogSettings(path, loaded, values, bEnableMenuWritten),
               SettingsSaveOutcome::Saved);
     EXPECT_FALSE(bEnableMenuWritten);
     EXPECT_EQ(loaded.bEncryptionType, 0);
-    EXPECT_EQ(ReadStoredRows(path).size(), 15u);
+    EXPECT_EQ(ReadStoredRows(path).size(), std::size(kSettingKeys) + 3);
     EXPECT_EQ(ReadStoredRow(path, "bEncryptionTypeX").valueInt, 0);
     EXPECT_EQ(ReadStoredRow(path, "strTargetSuffixes").valueString, "x");
+    EXPECT_EQ(ReadStoredRow(path, "bEncryptionType").valueType, 1);
+    EXPECT_EQ(ReadStoredRow(path, "strTargetSuffix").valueType, 2);
+    const SettingsRecord restarted = LoadFromFile(path);
+    EXPECT_EQ(restarted.bEncryptionType, 0);
+    EXPECT_EQ(restarted.strTargetSuffix, "_new");
+}
+
+TEST(LoadRows, AKeyWithoutARowKeepsWhatEachSaveWroteAfterARestart)
+{
+    struct Case
+    {
+        const char* key;
+        void (*change)(SettingsRecord& values);
+        void (*check)(const SettingsRecord& loaded);
+    } const cases[] = {
+        {"bPreventCopy", [](SettingsRecord& v) { v.bPreventCopy = 1; },
+         [](const SettingsRecord& r) { EXPECT_EQ(r.bPreventCopy, 1); }},
+        {"strSourceFile", [](SettingsRecord& v) { v.strSourceFile = "C:\\in.pdf"; },
+         [](const SettingsRecord& r) { EXPECT_EQ(r.strSourceFile, "C:\\in.pdf"); }},
+        {"strPassword", [](SettingsRecord& v) { v.strPassword = "secret"; },
+         [](const SettingsRecord& r) { EXPECT_EQ(r.strPassword, "secret"); }},
+        {"bEnableMenu", [](SettingsRecord& v) { v.bEnableMenu = 0; },
+         [](const SettingsRecord& r) { EXPECT_EQ(r.bEnableMenu, 0); }},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.key);
+        ScratchFolder folder;
+        const std::string path = MakeDefaultSettingsFile(folder.Path());
+        RunSql(path, std::string("DELETE FROM Settings WHERE Name='") + c.key + "'");
+        SettingsRecord record = LoadFromFile(path);
+        SettingsRecord values = record;
+        c.change(values);
+        bool bEnableMenuWritten = false;
+        EXPECT_EQ(SaveLastInputs(path, record, values), SettingsSaveOutcome::Saved);
+        EXPECT_EQ(SaveDialogSettings(path, record, values, bEnableMenuWritten),
+                  SettingsSaveOutcome::Saved);
+        c.check(LoadFromFile(path));
+    }
+
+    // A save fails only when the row cannot be added either.
+    ScratchFolder folder;
+    const std::string path = MakeDefaultSettingsFile(folder.Path());
+    RunSql(path, "DELETE FROM Settings WHERE Name='bFolderMode';"
+                 "CREATE TRIGGER refuse BEFORE INSERT ON Settings BEGIN SELECT RAISE(ABORT, 'no');"
+                 " END;");
+    SettingsRecord inputs;
+    inputs.bFolderMode = 1;
+    EXPECT_EQ(SaveLastInputs(path, SettingsRecord(), inputs), SettingsSaveOutcome::Failed);
 }
 
 TEST(LoadRows, NullTextAndLongTextRead)
@@ -174,7 +226,7 @@ TEST(LoadRows, UnreadableFilesEndLoadingSilentlyWithTheDefaults)
 
         SettingsRecord loaded;
         SetDefaultSettings(loaded);
-        LoadSettings(path, loaded, TestOwner());
+        LoadSettings(path, loaded);
 
         std::string difference;
         EXPECT_TRUE(SameRecord(loaded, Defaults(), difference)) << difference;

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include "framework/message_box.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 #include "settings/stored_password.h"
 
@@ -110,21 +111,18 @@ std::string MakeDefaultSettingsFile(const std::string& folder)
 
 bool SameRecord(const SettingsRecord& a, const SettingsRecord& b, std::string& difference)
 {
-    for (const IntSettingKey& key : kIntSettingKeys)
+    for (const SettingKey& key : kSettingKeys)
     {
-        if (a.*key.field != b.*key.field)
+        if (key.kind == SettingKind::Integer && a.*key.pInt != b.*key.pInt)
         {
-            difference = std::string(key.name) + ": " + std::to_string(a.*key.field) + " vs " +
-                         std::to_string(b.*key.field);
+            difference = std::string(key.name) + ": " + std::to_string(a.*key.pInt) + " vs " +
+                         std::to_string(b.*key.pInt);
             return false;
         }
-    }
-    for (const TextSettingKey& key : kTextSettingKeys)
-    {
-        if (a.*key.field != b.*key.field)
+        if (key.kind != SettingKind::Integer && a.*key.pText != b.*key.pText)
         {
-            difference = std::string(key.name) + ": \"" + (a.*key.field).substr(0, 60) +
-                         "\" vs \"" + (b.*key.field).substr(0, 60) + "\"";
+            difference = std::string(key.name) + ": \"" + (a.*key.pText).substr(0, 60) +
+                         "\" vs \"" + (b.*key.pText).substr(0, 60) + "\"";
             return false;
         }
     }
@@ -175,10 +173,10 @@ std::string MakeSentinelSettingsFile(const std::string& folder)
 StoredValues SentinelValues()
 {
     StoredValues values;
-    for (const IntSettingKey& key : kIntSettingKeys)
-        values[key.name] = "9";
-    for (const TextSettingKey& key : kTextSettingKeys)
-        values[key.name] = key.bPassword ? "|protected:old" : "old";
+    for (const SettingKey& key : kSettingKeys)
+        values[key.name] = key.kind == SettingKind::Integer    ? "9"
+                           : key.kind == SettingKind::Password ? "|protected:old"
+                                                               : "old";
     return values;
 }
 
@@ -208,7 +206,7 @@ SettingsRecord LoadFromFile(const std::string& path)
 {
     SettingsRecord record;
     SetDefaultSettings(record);
-    LoadSettings(path, record, TestOwner());
+    LoadSettings(path, record);
     return record;
 }
 

@@ -98,4 +98,71 @@ TEST(StoredPasswords, OlderBase64RowsAreReadAndReplacedAtTheNextSave)
     EXPECT_EQ(again.strPassword, "P\xC3\xA4sswort");
     EXPECT_EQ(again.strPermissionPassword, "owner");
 }
+
+BOOL WINAPI RefuseToProtect(DATA_BLOB*, LPCWSTR, DATA_BLOB*, PVOID, CRYPTPROTECT_PROMPTSTRUCT*,
+                            DWORD, DATA_BLOB*)
+{
+    return FALSE;
+}
+
+// When the system cannot protect a password, the save reports a failure and the row keeps
+// what it held: an older build's Base64 copy is not erased for nothing.
+TEST(StoredPasswords, AProtectionFailureKeepsTheRowAndFailsTheSave)
+{
+    struct Case
+    {
+        const char* name;
+        const char* storedSql; // what the password row holds before
+        const char* typed;     // the password at close
+        std::string kept;      // the row's value afterwards, as ReadStoredValues shows it
+    } const cases[] = {
+        {"a new password", "", "changed", "|protected:old"},
+        {"an older build's copy",
+         "UPDATE Settings SET ValueString='b2xk', ValueBinary=NULL WHERE Name='strPassword';",
+         "old", "b2xk"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ScratchFolder folder;
+        const std::string path = MakeSentinelSettingsFile(folder.Path());
+        RunSql(path,
+               std::string("UPDATE Settings SET ValueInt=1 WHERE ValueType=1;") + c.storedSql);
+        SettingsRecord record = LoadFromFile(path);
+        ASSERT_EQ(record.strPassword, "old");
+        LastInputs inputs = record;
+        inputs.strPassword = c.typed;
+        inputs.bPreventPrint = 0;
+
+        const ProtectDataFn previous = SetProtectDataHandler(&RefuseToProtect);
+        const SettingsSaveOutcome outcome = SaveLastInputs(path, record, inputs);
+        SetProtectDataHandler(previous);
+
+        EXPECT_EQ(outcome, SettingsSaveOutcome::Failed);
+        EXPECT_EQ(ReadStoredValues(path).at("strPassword"), c.kept);
+        EXPECT_EQ(ReadStoredValues(path).at("bPreventPrint"), "1") << "the save ended there";
+        EXPECT_EQ(LoadFromFile(path).strPassword, "old");
+    }
+}
+
+TEST(StoredPasswords, LoadingWithRememberingOffForgetsStoredPasswords)
+{
+    ScratchFolder folder;
+    const std::string path = MakeDefaultSettingsFile(folder.Path());
+    RunSql(path, "UPDATE Settings SET ValueInt=0 WHERE Name='bRememberPassword';");
+    // Nothing stored: loading writes nothing.
+    const std::string before = ReadFileBytes(path);
+    LoadFromFile(path);
+    EXPECT_EQ(ReadFileBytes(path), before);
+
+    RunSql(path, "UPDATE Settings SET ValueString='" + Base64Encode("secret") +
+                     "' WHERE Name='strPassword';"
+                     "UPDATE Settings SET ValueBinary=" +
+                     SqlBytes(ProtectPassword("owner")) + " WHERE Name='strPermissionPassword';");
+    const SettingsRecord loaded = LoadFromFile(path);
+    EXPECT_EQ(loaded.strPassword, "");
+    EXPECT_EQ(ReadStoredValues(path).at("strPassword"), "");
+    EXPECT_EQ(ReadStoredValues(path).at("strPermissionPassword"), "");
+    EXPECT_EQ(ReadFileBytes(path).find(Base64Encode("secret")), std::string::npos);
+}
 } // namespace
