@@ -2,6 +2,8 @@
 
 // Every text the main window shows or writes into its fields. Each lives here only.
 
+#include <windows.h>
+
 #include "base/product.h"
 
 constexpr const char* kAppCaption = kProductCaption;
@@ -12,6 +14,14 @@ constexpr const char* kMsgOldWindows =
 constexpr const char* kMsgRunInProgress =
     "PDF password protection operation is in progress... kindly stop it before closing the "
     "application";
+
+// Asked last before a run whose restrictions the permission password would not guard; No
+// gives every file its own random permission password.
+constexpr const char* kMsgAskOtherPermissionPassword =
+    "The permission password is the same as the open password, so anyone who can open the "
+    "file could also lift its restrictions.\n\nWould you like to set a different permission "
+    "password?";
+constexpr UINT kOtherPermissionPasswordStyle = MB_ICONQUESTION | MB_YESNO;
 
 // A run that stopped on an unexpected failure (not one file's failure, which its row shows).
 constexpr const char* kMsgRunFailed =

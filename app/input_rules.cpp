@@ -40,6 +40,7 @@ ProtectionRequest MakeProtectionRequest(const WindowInputs& inputs, const Settin
     request.bTargetSetSuffix = settings.bTargetSetSuffix;
     request.strTargetSuffix = settings.strTargetSuffix;
     request.bIgnoreSuffixFiles = settings.bIgnoreSuffixFiles;
+    request.bAllowSigned = settings.bAllowSigned;
     return request;
 }
 

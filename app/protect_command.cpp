@@ -4,10 +4,12 @@
 
 #include <memory>
 
+#include "app/app_texts.h"
 #include "app/protection_worker.h"
 #include "app/window_protection_view.h"
 #include "engine/message_box_texts.h"
 #include "engine/protect_folder.h"
+#include "engine/protection_run.h"
 #include "engine/validate_request.h"
 #include "framework/thread.h"
 #include "res/resource.h"
@@ -32,7 +34,7 @@ void CMainWindow::OnProtectPdf()
         return;
     m_listResults.DeleteAllItems();
 
-    const ProtectionRequest request = ReadProtectionRequest(*this);
+    ProtectionRequest request = ReadProtectionRequest(*this);
     const ValidationResult result =
         ValidateRequest(request, [this](const std::string& text)
                         { return AppMessageBox(text.c_str(), kQuestionStyle) == IDYES; });
@@ -43,6 +45,19 @@ void CMainWindow::OnProtectPdf()
     }
     if (result.outcome == ValidationOutcome::Withdrawn)
         return;
+    // Asked last, once everything else would run: restrictions that whoever opens the file
+    // could lift. No keeps the passwords and locks each file with a password nobody knows.
+    if (LeavesRestrictionsOpen(ProtectOptionsOf(request)))
+    {
+        if (AppMessageBox(kMsgAskOtherPermissionPassword, kOtherPermissionPasswordStyle) == IDYES)
+        {
+            HWND hPermission = m_editPermissionPassword.m_hWnd;
+            SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hPermission), TRUE);
+            ::SendMessageA(hPermission, EM_SETSEL, 0, -1);
+            return;
+        }
+        request.bRandomPermissionPassword = true;
+    }
 
     // Made before anything is marked: what fails for want of memory fails here, undoing nothing.
     auto start = std::make_unique<RunStart>(RunStart{this, request, StartRunQueue()});

@@ -95,6 +95,11 @@ bool LoadPasswordTable(const std::string& path, std::vector<PasswordEntry>& entr
     return false;
 }
 
+const char* YesNo(bool bValue)
+{
+    return bValue ? "yes" : "no";
+}
+
 // Creates (or empties) the report file, so a report that cannot be written stops the
 // command before any file is protected.
 HANDLE OpenReport(const std::string& path)
@@ -106,11 +111,13 @@ HANDLE OpenReport(const std::string& path)
 bool WriteReport(HANDLE file, const std::vector<FileOutcome>& outcomes)
 {
     std::string text = kUtf8Bom;
-    text += FormatCsvRecord(
-        {"Source PDF File", "Target PDF File", "PDF Version", "Encryption", "Status"});
+    text += FormatCsvRecord({"Source PDF File", "Target PDF File", "PDF Version", "Encryption",
+                             "Status", "repaired", "signed", "pdfa", "random_permission_password",
+                             "checked"});
     for (const FileOutcome& o : outcomes)
-        text += FormatCsvRecord(
-            {o.strSource, o.strTarget, o.strPdfVersion, o.strEncryption, o.strStatus});
+        text += FormatCsvRecord({o.strSource, o.strTarget, o.strPdfVersion, o.strEncryption,
+                                 o.strStatus, YesNo(o.bRepaired), YesNo(o.bSigned), YesNo(o.bPdfA),
+                                 YesNo(o.bRandomPermissionPassword), YesNo(o.bChecked)});
     DWORD written = 0;
     const bool ok =
         WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
@@ -234,10 +241,16 @@ int RunCli(const std::vector<std::wstring>& args)
         CheckRequest(options, paths, open, permission, bTable, bOpenWarning);
     if (!refusal.empty())
         return Refuse(refusal);
+    // Checked last, as the window asks last: restrictions that whoever opens a file could lift.
+    if (bCommandPasswords && NeedsOtherPermissionPassword(options, open, permission))
+        return Refuse(kMsgPermissionPasswordNeeded);
     for (const PasswordEntry& entry : table)
     {
-        const std::string rowRefusal =
+        std::string rowRefusal =
             CheckRowPasswords(options, entry.strOpenPassword, entry.strPermissionPassword);
+        if (rowRefusal.empty() && NeedsOtherPermissionPassword(options, entry.strOpenPassword,
+                                                               entry.strPermissionPassword))
+            rowRefusal = kMsgPermissionPasswordNeeded;
         if (!rowRefusal.empty())
             return Refuse("passwords file, row of " + entry.strFile + ": " + rowRefusal);
     }

@@ -34,6 +34,18 @@ const OptionSpec kOptions[] = {
      [](CliOptions& o, const std::string&) { o.bNoModify = true; }},
     {nullptr, L"--no-print", nullptr, "forbid printing",
      [](CliOptions& o, const std::string&) { o.bNoPrint = true; }},
+    {nullptr, L"--random-permission-password", nullptr,
+     "with restrictions and no permission password, or the\nopen one: every such file gets its "
+     "own random\npermission password that nobody knows, so the\nrestrictions hold (without "
+     "it such a run is refused)",
+     [](CliOptions& o, const std::string&) { o.bRandomPermissionPassword = true; }},
+    {nullptr, L"--allow-signed", nullptr,
+     "protect digitally signed files too (their signatures\nbecome invalid); without it they "
+     "fail and stay as\nthey are",
+     [](CliOptions& o, const std::string&) { o.bAllowSigned = true; }},
+    {nullptr, L"--strict", nullptr,
+     "a damaged source that would have to be repaired\nfails instead of giving a repaired copy",
+     [](CliOptions& o, const std::string&) { o.bStrict = true; }},
     {L"-s", L"--suffix", "TEXT", "(default _protected; --suffix= for none)",
      [](CliOptions& o, const std::string& v) { o.strSuffix = v; }},
     {nullptr, L"--skip-suffixed", nullptr,
@@ -47,7 +59,8 @@ const OptionSpec kOptions[] = {
      "permission password]",
      [](CliOptions& o, const std::string& v) { o.strPasswordsFile = v; }},
     {nullptr, L"--report", "FILE",
-     "CSV, one row per file: source, target, PDF version,\nencryption, status",
+     "CSV, one row per file: source, target, PDF version,\nencryption, status, repaired, signed, "
+     "pdfa,\nrandom_permission_password, checked (yes or no)",
      [](CliOptions& o, const std::string& v) { o.strReportFile = v; }},
     {L"-q", L"--quiet", nullptr, "no per-file lines and no progress",
      [](CliOptions& o, const std::string&) { o.bQuiet = true; }},
@@ -244,8 +257,17 @@ const char* UsageText()
                 line += *c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, *c);
             usage += line + "\n";
         }
-        return usage + "Exit code: 0 every file protected, 1 at least one failed, 2 refused or "
-                       "wrong arguments.\n";
+        return usage +
+               "A protected file's status may end with notes: its digital signature is no\n"
+               "longer valid (--allow-signed), its restrictions are locked with a random\n"
+               "permission password, it is no longer PDF/A (which does not allow encryption),\n"
+               "or its source was damaged and has been repaired (--strict fails such files).\n"
+               "A fast web view (linearized) source gives a linearized copy. Every copy is read\n"
+               "back and checked before it replaces the target; one that fails the check is a\n"
+               "failed file and the old target stays as it was.\n"
+               "Exit code: 0 every file protected, 1 at least one failed (signed files without\n"
+               "--allow-signed and damaged ones with --strict too), 2 refused or wrong\n"
+               "arguments, with nothing written.\n";
     }();
     return text.c_str();
 }

@@ -16,6 +16,11 @@ struct CliOptions
     bool bNoCopy = false;
     bool bNoModify = false;
     bool bNoPrint = false;
+    // Restrictions whose permission password is missing or the open one: each such file gets
+    // its own random permission password instead of refusing the run.
+    bool bRandomPermissionPassword = false;
+    bool bAllowSigned = false; // protect signed files too; their signatures become invalid
+    bool bStrict = false;      // a damaged source is a failed file, not a repaired copy
     std::string strSuffix = "_protected";
     bool bSkipSuffixed = false;
     bool bRecursive = false;

@@ -157,6 +157,12 @@ PlannedFile PlanOf(const CliFile& file, const CliOptions& options)
     planned.options.restrictions.bPreventModify = options.bNoModify;
     planned.options.restrictions.bPreventPrint = options.bNoPrint;
     planned.options.bEncryptionType = options.nEncryptionType;
+    planned.options.bAllowSigned = options.bAllowSigned;
+    planned.options.bStrict = options.bStrict;
+    // Only files whose restrictions would otherwise be open get a random one: a file with its
+    // own permission password keeps it.
+    planned.options.bRandomPermissionPassword =
+        options.bRandomPermissionPassword && LeavesRestrictionsOpen(planned.options);
     planned.status = file.strError;
     if (!bPassable)
     {
@@ -201,6 +207,11 @@ class CConsoleReport : public CRunReporter
         outcome.strPdfVersion = FromEngine(row.strPdfVersion);
         outcome.strEncryption = row.strEncryption;
         outcome.strStatus = FromEngine(row.strStatus);
+        outcome.bRepaired = row.facts.bRepaired;
+        outcome.bSigned = row.facts.bSigned;
+        outcome.bPdfA = row.facts.bPdfA;
+        outcome.bRandomPermissionPassword = row.facts.bRandomPermissionPassword;
+        outcome.bChecked = row.facts.bChecked;
         m_outcomes.push_back(outcome);
         m_onProgress(m_outcomes.size());
         m_onDone(m_outcomes.back());
@@ -293,6 +304,19 @@ std::string CheckRowPasswords(const CliOptions& options, const std::string& open
             return FromEngine(refusal);
     }
     return std::string();
+}
+
+bool NeedsOtherPermissionPassword(const CliOptions& options, const std::string& openPassword,
+                                  const std::string& permissionPassword)
+{
+    ProtectOptions file;
+    file.strPassword = openPassword;
+    file.strPermissionPassword = permissionPassword;
+    file.restrictions.bPreventCopy = options.bNoCopy;
+    file.restrictions.bPreventModify = options.bNoModify;
+    file.restrictions.bPreventPrint = options.bNoPrint;
+    file.bEncryptionType = options.nEncryptionType;
+    return !options.bRandomPermissionPassword && LeavesRestrictionsOpen(file);
 }
 
 bool ListRunFiles(const CliOptions& options, const ResolvedPaths& paths,

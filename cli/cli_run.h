@@ -35,6 +35,11 @@ std::string CheckRequest(const CliOptions& options, const ResolvedPaths& paths,
 std::string CheckRowPasswords(const CliOptions& options, const std::string& openPassword,
                               const std::string& permissionPassword);
 
+// True when the options' restrictions would not hold with these passwords: the permission
+// password is missing or the open one, and --random-permission-password was not given.
+bool NeedsOtherPermissionPassword(const CliOptions& options, const std::string& openPassword,
+                                  const std::string& permissionPassword);
+
 // True when the text is blank as the window judges passwords.
 bool IsBlankPassword(const std::string& password);
 
@@ -69,6 +74,12 @@ struct FileOutcome
     std::string strPdfVersion;
     std::string strEncryption;
     std::string strStatus;
+    // What the run learnt about the file, for the report.
+    bool bRepaired = false;
+    bool bSigned = false;
+    bool bPdfA = false;
+    bool bRandomPermissionPassword = false;
+    bool bChecked = false;
 };
 
 // Protects the files through the engine's plan and run (RunPlan), on the option's number of

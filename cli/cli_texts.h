@@ -15,3 +15,8 @@ constexpr const char* kStatusRowPasswordsEmpty =
 constexpr const char* kStatusFolderNotSearchable =
     "Error: Unable to search PDF files in this folder. Please make sure you have proper "
     "permissions.";
+// Refusal of a run whose restrictions the permission password would not guard.
+constexpr const char* kMsgPermissionPasswordNeeded =
+    "restrictions need a permission password that differs from the open password: give one with "
+    "-P, or use --random-permission-password so that every such file gets its own random "
+    "permission password that nobody knows";

@@ -18,4 +18,8 @@ struct ProtectionRequest
     int bTargetSetSuffix = 1;
     std::string strTargetSuffix;
     int bIgnoreSuffixFiles = 1;
+    int bAllowSigned = 0; // signed sources are protected too; their signatures become invalid
+    // The user chose to go on with restrictions that the permission password would not guard:
+    // every file gets its own random permission password instead.
+    bool bRandomPermissionPassword = false;
 };

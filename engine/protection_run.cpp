@@ -3,6 +3,7 @@
 #include <set>
 
 #include "base/text_conversion.h"
+#include "engine/password_prep.h"
 #include "engine/path_compare.h"
 #include "engine/protect_file.h"
 #include "engine/result_row.h"
@@ -40,7 +41,18 @@ ProtectOptions ProtectOptionsOf(const ProtectionRequest& request)
     options.restrictions.bPreventModify = request.bPreventModify != 0;
     options.restrictions.bPreventPrint = request.bPreventPrint != 0;
     options.bEncryptionType = request.bEncryptionType;
+    options.bAllowSigned = request.bAllowSigned != 0;
+    options.bRandomPermissionPassword = request.bRandomPermissionPassword;
     return options;
+}
+
+bool LeavesRestrictionsOpen(const ProtectOptions& options)
+{
+    const bool bOpenBlank =
+        options.strPassword.find_first_not_of(" \t\n\v\f\r") == std::string::npos;
+    return options.restrictions.Any() && !bOpenBlank &&
+           IsPermissionPasswordEmptyOrEqual(options.strPassword, options.strPermissionPassword,
+                                            options.bEncryptionType);
 }
 
 void RunPlan(const std::vector<PlannedFile>& plan, const std::string& label, CRunReporter& report,

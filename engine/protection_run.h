@@ -25,8 +25,13 @@ struct PlannedFile
 // failure is not read, so its source does not count.
 void RefuseTargetsOnSources(std::vector<PlannedFile>& plan);
 
-// The passwords, restrictions and method a request states.
+// The passwords, restrictions, method and options a request states.
 ProtectOptions ProtectOptionsOf(const ProtectionRequest& request);
+
+// True when restrictions are asked and the permission password would not guard them: it is
+// empty or the same as the open password (as the method stores them), and the open password is
+// not blank. Whoever opens such a file could lift its restrictions.
+bool LeavesRestrictionsOpen(const ProtectOptions& options);
 
 // Protects the plan's files on `workers` threads and hands each file's row (see
 // MakeResultRow) to `report` on the calling thread, in plan order, whichever file is done

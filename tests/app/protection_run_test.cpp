@@ -393,6 +393,70 @@ TEST_F(ProtectionRun, FieldsEditedRightAfterThePressDoNotChangeTheRun)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(edited.c_str()));
 }
 
+// Restrictions the permission password would not guard: asked last; Yes goes back to the
+// permission field, No locks the copy with a password nobody knows.
+TEST_F(ProtectionRun, RestrictionsThatWhoeverOpensCouldLiftAreAskedAboutLast)
+{
+    struct Case
+    {
+        const char* what;
+        bool bRestrict;
+        const char* permission;
+        int answer;
+        bool bAsked;
+        bool bOpenIsOwner; // in the written copy
+    } cases[] = {
+        {"the mirror, Yes", true, "open", IDYES, true},
+        {"empty, No", true, "", IDNO, true, false},
+        {"the mirror, No", true, "open", IDNO, true, false},
+        {"without restrictions", false, "open", IDYES, false, true},
+        {"its own permission password", true, "owner", IDYES, false, false},
+    };
+    HWND hPermission = Item(IDC_PERMISSION_PASSWORD);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        ScriptedMessageBoxes boxes(c.answer);
+        const std::string target = *s_scratch / "report_guard.pdf";
+        DeleteFileA(target.c_str());
+        Fill(false, s_source, target, "open", c.permission);
+        ::CheckDlgButton(w(), IDC_PREVENT_PRINT, c.bRestrict ? BST_CHECKED : BST_UNCHECKED);
+        w().UpdatePermissionPasswordState();
+        w().Command(IDOK);
+        PumpMessages();
+
+        ASSERT_EQ(c.bAsked ? 1u : 0u, boxes.Log().size());
+        if (c.bAsked)
+        {
+            EXPECT_EQ(kMsgAskOtherPermissionPassword, boxes.Log()[0].text);
+            EXPECT_EQ(static_cast<UINT>(MB_ICONQUESTION | MB_YESNO), boxes.Log()[0].style);
+        }
+        if (c.bAsked && c.answer == IDYES)
+        {
+            EXPECT_EQ(0, w().RunActive);
+            EXPECT_EQ(hPermission, ::GetFocus());
+            DWORD from = 1, to = 0;
+            ::SendMessageA(hPermission, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                           reinterpret_cast<LPARAM>(&to));
+            EXPECT_EQ(0u, from);
+            EXPECT_EQ(static_cast<DWORD>(::GetWindowTextLengthA(hPermission)), to);
+            EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(target.c_str()));
+            continue;
+        }
+        WaitForRun();
+        ASSERT_EQ(1, Rows());
+        EXPECT_EQ("0", Cell(0, w().m_listResults.m_nTextColorColumn)) << Cell(0, 4);
+        const EncryptionReadback open = ReadEncryption(target, "open");
+        EXPECT_TRUE(open.bUserMatched) << open.error;
+        EXPECT_EQ(c.bRestrict ? -2056 : -4, open.P);
+        // Asked and answered No: neither the open password nor an empty one is the owner's.
+        EXPECT_EQ(c.bOpenIsOwner, open.bOwnerMatched);
+        EXPECT_FALSE(ReadEncryption(target, "").bOpened);
+    }
+    ::CheckDlgButton(w(), IDC_PREVENT_PRINT, BST_UNCHECKED);
+    w().UpdatePermissionPasswordState();
+}
+
 // Last: the window closes at its end.
 TEST_F(ProtectionRun, SecondPressAndCloseBeforeTheWorkerStartsAreRefusedAndCloseWorksAfter)
 {

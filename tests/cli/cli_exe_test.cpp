@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "cli/cli_texts.h"
 #include "cli/csv.h"
 #include "cli_process.h"
 #include "engine/message_box_texts.h"
@@ -115,6 +116,22 @@ const ExitCase kExitCases[] = {
                           "protections & restrictions.");
      },
      "Would you like"},
+    // Restrictions that whoever opens the file could lift: refused before anything is written,
+    // unless each such file gets a random permission password.
+    {"RestrictionsWithoutPermissionPassword",
+     {"a.pdf", "-p", "x", "--no-print"},
+     2,
+     [](const ScratchFolder&) { return std::string(kMsgPermissionPasswordNeeded); }},
+    {"RestrictionsWithTheOpenPassword",
+     {"a.pdf", "-p", "x", "-P", "x", "--no-copy", "-m", "rc4-128"},
+     2,
+     [](const ScratchFolder&) { return std::string(kMsgPermissionPasswordNeeded); }},
+    {"RandomPermissionPassword",
+     {"a.pdf", "-p", "x", "--no-modify", "--random-permission-password"},
+     0,
+     nullptr,
+     nullptr,
+     "a_protected.pdf"},
     {"Help", {"--help"}, 0},
 };
 
@@ -193,13 +210,18 @@ TEST(CliExe, FolderWithGoodDamagedAndEncryptedFiles)
     // The report has a header and the lines' rows in the same order, with version and label.
     const auto rows = ReportRows(folder / "report.csv");
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"Source PDF File", "Target PDF File",
-                                                 "PDF Version", "Encryption", "Status"}));
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"Source PDF File", "Target PDF File", "PDF Version",
+                                        "Encryption", "Status", "repaired", "signed", "pdfa",
+                                        "random_permission_password", "checked"}));
     const std::vector<OutputLine> inOrder = ParseOutputLines(run);
     for (size_t k = 0; k < 3; ++k)
     {
         const auto& row = rows[k + 1];
-        ASSERT_EQ(row.size(), 5u);
+        ASSERT_EQ(row.size(), 10u);
+        const bool bGood = inOrder[k].word == "OK";
+        // Nothing to note about the good file but its check.
+        EXPECT_EQ(row[5] + row[6] + row[7] + row[8] + row[9], bGood ? "nonononoyes" : "nonononono");
         EXPECT_EQ(row[0], inOrder[k].source);
         EXPECT_EQ(row[1], inOrder[k].target);
         EXPECT_EQ(row[2].rfind("PDF v1.", 0), 0u) << row[2];

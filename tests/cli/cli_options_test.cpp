@@ -23,7 +23,8 @@ const ParseCase kCases[] = {
      {
          return o.strSource == "in" && o.strTarget.empty() && o.nEncryptionType == 2 &&
                 o.strSuffix == "_protected" && !o.bSkipSuffixed && !o.bRecursive && o.nJobs == 0 &&
-                !o.bNoCopy && !o.bNoModify && !o.bNoPrint && !o.bQuiet;
+                !o.bNoCopy && !o.bNoModify && !o.bNoPrint && !o.bQuiet && !o.bStrict &&
+                !o.bAllowSigned && !o.bRandomPermissionPassword;
      }},
     {"EveryOptionAnywhere",
      {L"-p",
@@ -57,6 +58,11 @@ const ParseCase kCases[] = {
                 o.bRecursive && o.nJobs == 3 && o.strPasswordsFile == "pw.csv" &&
                 o.strReportFile == "r.csv" && o.bQuiet;
      }},
+    {"PromiseOptions",
+     {L"--strict", L"in", L"--allow-signed", L"--random-permission-password"},
+     ParseOutcome::Run,
+     [](const CliOptions& o)
+     { return o.bStrict && o.bAllowSigned && o.bRandomPermissionPassword; }},
     {"Aes128",
      {L"in", L"--method=aes-128"},
      ParseOutcome::Run,

@@ -129,6 +129,38 @@ TEST_F(PasswordsFile, UnstorableRowPasswordIsRefused)
     EXPECT_FALSE(PathExists(Out("a_protected.pdf")));
 }
 
+// With restrictions, a row (or the command) whose permission password is missing refuses the
+// run, unless such files get random permission passwords, which the report names.
+TEST_F(PasswordsFile, RestrictionsNeedAPermissionPasswordPerRow)
+{
+    const CliRun refused = RunCliExe({"in", "out", "--passwords", "pw.csv", "-p", "cmd", "-P",
+                                      "cmd perm", "--no-copy", "--report", "r.csv"},
+                                     m_folder.Path());
+    EXPECT_EQ(refused.exitCode, 2u);
+    EXPECT_NE(refused.err.find("passwords file, row of b, c.pdf: " +
+                               std::string(kMsgPermissionPasswordNeeded)),
+              std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(PathExists(Out("a_protected.pdf")));
+
+    const CliRun run = RunCliExe({"in", "out", "--passwords", "pw.csv", "-p", "cmd", "--no-copy",
+                                  "--random-permission-password", "--report", "r.csv"},
+                                 m_folder.Path());
+    EXPECT_EQ(run.exitCode, 1u) << run.err; // missing.pdf
+    std::vector<CsvRecord> rows;
+    std::string error;
+    ASSERT_TRUE(ParseCsv(ReadFileBytes(m_folder / "r.csv"), rows, error)) << error;
+    std::map<std::string, std::string> random;
+    for (const CsvRecord& row : rows)
+        random[row.fields[0]] = row.fields[8];
+    EXPECT_EQ(random[In("a.pdf")], "no"); // its row has a permission password of its own
+    EXPECT_EQ(random[In("b, c.pdf")], "yes");
+    EXPECT_EQ(random[In("e.pdf")], "yes"); // the command's passwords
+    EXPECT_TRUE(ReadEncryption(Out("a_protected.pdf"), "own \"q\"").bOwnerMatched);
+    const EncryptionReadback e = ReadEncryption(Out("e_protected.pdf"), "cmd");
+    EXPECT_TRUE(e.bUserMatched && !e.bOwnerMatched && e.P == -1044) << e.error;
+}
+
 TEST_F(PasswordsFile, BrokenFileIsRefused)
 {
     WriteFileBytes(m_folder / "bad.csv", "a.pdf,\"never closed\r\n");
