@@ -70,7 +70,8 @@ bool SameObjectOnDisk(const std::wstring& a, const std::wstring& b)
            ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
 }
 
-// An existing folder's identity as text, from one open; false when it cannot be opened. The
+// An existing folder's identity as text, from one open; false when it cannot be opened or its
+// file system gives no file index (some network redirectors report 0 for every folder). The
 // leading '*' keeps it apart from any full path.
 bool FolderIdentity(const std::wstring& folder, std::wstring& identity)
 {
@@ -81,7 +82,8 @@ bool FolderIdentity(const std::wstring& folder, std::wstring& identity)
         return false;
     BY_HANDLE_FILE_INFORMATION info;
     const bool ok = GetFileInformationByHandle(h, &info) != 0 &&
-                    (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+                    (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+                    (info.nFileIndexHigh | info.nFileIndexLow) != 0;
     CloseHandle(h);
     if (!ok)
         return false;

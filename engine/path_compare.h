@@ -9,7 +9,7 @@ std::wstring NormalizedPathKey(const std::string& ansiPath);
 
 // True when both paths name the same file or folder, whatever their letter case, relative
 // form, short names or trailing backslashes, or when both exist and are one object on disk
-// (hard links, substituted drives).
+// (hard links, substituted drives, directory links).
 bool IsSamePath(const std::string& a, const std::string& b);
 
 // Keys that are equal when two paths name the same entry of one folder on disk, however the
