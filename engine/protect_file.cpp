@@ -181,29 +181,93 @@ struct StoredPasswords
         WipePassword(owner);
         WipePassword(expected.userPassword);
         WipePassword(expected.ownerPassword);
+        WipePassword(expected.fileKey);
     }
 };
 
+std::string PdfHexString(const std::string& bytes)
+{
+    return "<" + QUtil::hex_encode(bytes) + ">";
+}
+
+// A document of nothing but a 256-bit AES encryption dictionary, for the writer to copy it from.
+std::string EncryptionHolderPdf(const WrittenFileExpectation& e, int P, const std::string& id1)
+{
+    const std::string objects[] = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [] /Count 0 >>",
+        "<< /Filter /Standard /V 5 /R 6 /Length 256 /P " + std::to_string(P) + " /O " +
+            PdfHexString(e.O) + " /U " + PdfHexString(e.U) + " /OE " + PdfHexString(e.OE) +
+            " /UE " + PdfHexString(e.UE) + " /Perms " + PdfHexString(e.Perms) +
+            " /EncryptMetadata true /CF << /StdCF << /AuthEvent /DocOpen /CFM /AESV3 /Length 32 "
+            ">> >> /StmF /StdCF /StrF /StdCF >>",
+    };
+    std::string pdf = "%PDF-1.7\n";
+    std::string xref = "xref\n0 4\n0000000000 65535 f \n";
+    int number = 0;
+    for (const std::string& object : objects)
+    {
+        char entry[32];
+        std::snprintf(entry, sizeof entry, "%010llu 00000 n \n",
+                      static_cast<unsigned long long>(pdf.size()));
+        xref += entry;
+        pdf += std::to_string(++number) + " 0 obj\n" + object + "\nendobj\n";
+    }
+    const size_t start = pdf.size();
+    return pdf + xref + "trailer\n<< /Size 4 /Root 1 0 R /Encrypt 3 0 R /ID [" + PdfHexString(id1) +
+           PdfHexString(id1) + "] >>\nstartxref\n" + std::to_string(start) + "\n%%EOF\n";
+}
+
+// The source's permanent identifier, which the copy keeps, or a new one.
+std::string FirstIdOf(QPDF& pdf)
+{
+    QPDFObjectHandle id = pdf.getTrailer().getKey("/ID");
+    if (id.isArray() && id.getArrayNItems() > 0 && id.getArrayItem(0).isString())
+        return id.getArrayItem(0).getStringValue();
+    unsigned char bytes[16];
+    QUtil::initializeWithRandomBytes(bytes, sizeof bytes);
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+// 256-bit AES: the library derives the encryption dictionary from the passwords here, once,
+// and the writer copies it. The check then knows the file key and what the dictionary must
+// hold, so the passwords are not hashed a second time: each of the four hashes costs about
+// as much as writing a small file.
+void SetDerivedR6Encryption(QPDF& pdf, QPDFWriter& writer, StoredPasswords& passwords)
+{
+    WrittenFileExpectation& e = passwords.expected;
+    const int P = ExpectedPermissionValue(e.bPreventCopy, e.bPreventModify, e.bPreventPrint);
+    const std::string id1 = FirstIdOf(pdf);
+    QPDF::compute_encryption_parameters_V5(passwords.user.c_str(), passwords.owner.c_str(), 5, 6,
+                                           32, P, true, id1, e.fileKey, e.O, e.U, e.OE, e.UE,
+                                           e.Perms);
+    const std::string holderBytes = EncryptionHolderPdf(e, P, id1);
+    std::string hexKey = QUtil::hex_encode(e.fileKey);
+    QPDF holder;
+    holder.setSuppressWarnings(true);
+    holder.setPasswordIsHexKey(true);
+    holder.processMemoryFile("encryption", holderBytes.data(), holderBytes.size(), hexKey.c_str());
+    WipePassword(hexKey);
+    writer.copyEncryptionParameters(holder);
+}
+
 // Sets the writer's encryption and writes the copy.
 void WriteEncrypted(QPDF& pdf, const std::string& targetUtf8, FILE* output,
-                    const StoredPasswords& passwords, const Restrictions& r, EncryptionType method,
+                    StoredPasswords& passwords, const Restrictions& r, EncryptionType method,
                     bool bLinearize)
 {
     QPDFWriter writer(pdf, targetUtf8.c_str(), output, false);
-    const bool allowCopy = !r.bPreventCopy;
-    const bool allowModify = !r.bPreventModify;
-    const qpdf_r3_print_e print = r.bPreventPrint ? qpdf_r3p_none : qpdf_r3p_full;
-    const char* user = passwords.user.c_str();
-    const char* owner = passwords.owner.c_str();
     if (method == EncryptionAes256)
-        writer.setR6EncryptionParameters(user, owner, allowCopy, allowCopy, allowCopy, allowModify,
-                                         allowModify, allowModify, print, true);
+        SetDerivedR6Encryption(pdf, writer, passwords);
     else
     {
+        const bool allowCopy = !r.bPreventCopy;
+        const bool allowModify = !r.bPreventModify;
+        const qpdf_r3_print_e print = r.bPreventPrint ? qpdf_r3p_none : qpdf_r3p_full;
         const bool aes = method != EncryptionRc4_128;
-        writer.setR4EncryptionParametersInsecure(user, owner, allowCopy, allowCopy, allowCopy,
-                                                 allowModify, allowModify, allowModify, print, aes,
-                                                 aes);
+        writer.setR4EncryptionParametersInsecure(passwords.user.c_str(), passwords.owner.c_str(),
+                                                 allowCopy, allowCopy, allowCopy, allowModify,
+                                                 allowModify, allowModify, print, aes, aes);
     }
     // Fast web view stays what it was.
     writer.setLinearization(bLinearize);

@@ -157,8 +157,18 @@ INSTANTIATE_TEST_SUITE_P(
                                   true, kStatusProtected, kChecked}),
     [](const ::testing::TestParamInfo<PromiseCase>& info) { return info.param.name; });
 
-// Rewrites the copy's P in place, same length: -2056 (no printing) becomes -2052.
-void GrantPrinting(void* file)
+// Damage to the copy, in place and of the same length: the marker's character at `offset`
+// is changed.
+struct CopyDamage
+{
+    const char* marker;
+    size_t offset;
+    const char* what;
+    const char* what128; // the 128-bit methods derive the file key from O as well
+};
+CopyDamage g_damage;
+
+void DamageCopy(void* file)
 {
     LARGE_INTEGER size = {};
     ASSERT_TRUE(GetFileSizeEx(file, &size));
@@ -166,34 +176,42 @@ void GrantPrinting(void* file)
     DWORD done = 0;
     OVERLAPPED at = {};
     ASSERT_TRUE(ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &done, &at));
-    const size_t p = bytes.find("/P -2056");
-    ASSERT_NE(p, std::string::npos);
+    const size_t found = bytes.find(g_damage.marker);
+    ASSERT_NE(found, std::string::npos) << g_damage.marker;
     at = {};
-    at.Offset = static_cast<DWORD>(p + 7);
-    ASSERT_TRUE(WriteFile(file, "2", 1, &done, &at));
+    at.Offset = static_cast<DWORD>(found + g_damage.offset);
+    const char changed = bytes[found + g_damage.offset] == '2' ? '3' : '2';
+    ASSERT_TRUE(WriteFile(file, &changed, 1, &done, &at));
 }
 
-TEST(ProtectFileCheck, FaultyCopyLeavesTheOldTarget)
+TEST(ProtectFileCheck, DamagedCopyLeavesTheOldTarget)
 {
     ScratchFolder folder;
     const std::string source = folder / "source.pdf", target = folder / "target.pdf";
     MakePdf(source);
     WriteFileBytes(target, kOldTargetBytes);
+    const CopyDamage damages[] = {
+        {"/P -2056", 7, kCheckPermissions, kCheckPermissions}, // printing granted after all
+        {"/O <", 5, kCheckPermissionPassword, kCheckOpenPassword},
+        {"/U <", 5, kCheckOpenPassword, kCheckOpenPassword},
+    };
+    SetWrittenCopyFault(DamageCopy);
     for (int method : {0, 1, 2})
-    {
-        SCOPED_TRACE(method);
-        SetWrittenCopyFault(GrantPrinting);
-        std::string status;
-        ProtectFacts facts;
-        EXPECT_FALSE(ProtectFile(source, target, {"open", "perm", {false, false, true}, method},
-                                 status, facts));
-        SetWrittenCopyFault(nullptr);
-        EXPECT_EQ(
-            status,
-            "Error: The protected copy failed its check (permissions), so it was not written.");
-        EXPECT_FALSE(facts.bChecked);
-        EXPECT_EQ(ReadFileBytes(target), kOldTargetBytes);
-        EXPECT_TRUE(FilesStartingWith(folder.Path(), kTempFilePrefix).empty());
-    }
+        for (const CopyDamage& damage : damages)
+        {
+            SCOPED_TRACE(std::to_string(method) + " " + damage.marker);
+            g_damage = damage;
+            std::string status;
+            ProtectFacts facts;
+            EXPECT_FALSE(ProtectFile(source, target, {"open", "perm", {false, false, true}, method},
+                                     status, facts));
+            EXPECT_EQ(status, "Error: The protected copy failed its check (" +
+                                  std::string(method == 2 ? damage.what : damage.what128) +
+                                  "), so it was not written.");
+            EXPECT_FALSE(facts.bChecked);
+            EXPECT_EQ(ReadFileBytes(target), kOldTargetBytes);
+            EXPECT_TRUE(FilesStartingWith(folder.Path(), kTempFilePrefix).empty());
+        }
+    SetWrittenCopyFault(nullptr);
 }
 } // namespace
