@@ -56,10 +56,12 @@ void RunPlan(const std::vector<PlannedFile>& plan, const std::string& label, CRu
         {
             const PlannedFile& file = plan[i];
             std::string status = file.status;
+            ProtectFacts facts;
             if (status.empty())
-                ProtectFile(file.source, file.target, file.options, status);
+                ProtectFile(file.source, file.target, file.options, status, facts);
             ResultRow row;
             MakeResultRow(file.source, label, file.target, status, row);
+            row.facts = facts;
             return row;
         },
         [&](size_t i, const ResultRow& row)
