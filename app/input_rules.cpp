@@ -25,7 +25,7 @@ std::string Clip(const std::string& text, size_t maxChars)
 }
 } // namespace
 
-ProtectionRequest MakeProtectionRequest(const WindowInputs& inputs, const SettingsRecord& settings)
+ProtectionRequest MakeProtectionRequest(const LastInputs& inputs, const SettingsRecord& settings)
 {
     ProtectionRequest request;
     request.bFolderMode = inputs.bFolderMode;

@@ -21,22 +21,8 @@ enum class OperationMode
     Folder,
 };
 
-// What the window's inputs hold at one moment, as the user left them: read for a run and
-// saved when the window closes. Paths in the ANSI code page, passwords in UTF-8.
-struct WindowInputs
-{
-    int bFolderMode = 0;
-    std::string strSourceFile;
-    std::string strTargetFile;
-    std::string strPassword;
-    std::string strPermissionPassword;
-    int bPreventCopy = 0;
-    int bPreventModify = 0;
-    int bPreventPrint = 0;
-};
-
 // A run's request: the inputs, and the options of the settings in force.
-ProtectionRequest MakeProtectionRequest(const WindowInputs& inputs, const SettingsRecord& settings);
+ProtectionRequest MakeProtectionRequest(const LastInputs& inputs, const SettingsRecord& settings);
 
 // The target beside the source: the source's base name (its last extension dropped), the
 // suffix when bTargetSetSuffix is set, and ".pdf". Nothing when the source has no folder part

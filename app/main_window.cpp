@@ -19,20 +19,6 @@ namespace
 {
 constexpr int kMinTrackWidth = 760;
 constexpr int kMinTrackHeight = 580;
-
-LastInputs ToLastInputs(const WindowInputs& inputs)
-{
-    LastInputs last;
-    last.bFolderMode = inputs.bFolderMode;
-    last.strSourceFile = inputs.strSourceFile;
-    last.strTargetFile = inputs.strTargetFile;
-    last.strPassword = inputs.strPassword;
-    last.strPermissionPassword = inputs.strPermissionPassword;
-    last.bPreventCopy = inputs.bPreventCopy;
-    last.bPreventModify = inputs.bPreventModify;
-    last.bPreventPrint = inputs.bPreventPrint;
-    return last;
-}
 } // namespace
 
 CMainWindow::CMainWindow(CWnd* pParent)
@@ -216,14 +202,14 @@ void CMainWindow::OnCancel()
     }
     // Saved before the offer shows, so the inputs survive a process ended meanwhile; silent,
     // as the window is closing.
-    SaveLastInputs(m_strSettingsPath, m_settings, ToLastInputs(ReadInputs()));
+    SaveLastInputs(m_strSettingsPath, m_settings, ReadInputs());
     ShowOfferDialog();
     EndDialog(IDCANCEL);
 }
 
-WindowInputs CMainWindow::ReadInputs() const
+LastInputs CMainWindow::ReadInputs() const
 {
-    WindowInputs inputs;
+    LastInputs inputs;
     inputs.bFolderMode = GetOperationMode() == OperationMode::Folder ? 1 : 0;
     inputs.strSourceFile = ReadField(m_editSource);
     inputs.strTargetFile = ReadField(m_editTarget);

@@ -53,7 +53,7 @@ class CMainWindow : public CDialog
     void SetUpMainWindow();
 
     // The inputs as the controls hold them now; either thread may call it.
-    WindowInputs ReadInputs() const;
+    LastInputs ReadInputs() const;
 
     SettingsRecord& GetSettings() { return m_dlgSettings.m_settings; }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cwchar>
 #include <vector>
 
 #include "base/text_conversion.h"
@@ -53,18 +54,44 @@ bool SameObjectOnDisk(const std::wstring& a, const std::wstring& b)
         return ok;
     };
     // Opening both is slow; two names of one file show the same size and times, and a target
-    // that does not exist yet shows nothing.
+    // that does not exist yet shows nothing. A link shows its own times, not its folder's.
     WIN32_FILE_ATTRIBUTE_DATA da, db;
     if (!GetFileAttributesExW(b.c_str(), GetFileExInfoStandard, &db) ||
-        !GetFileAttributesExW(a.c_str(), GetFileExInfoStandard, &da) ||
-        da.nFileSizeLow != db.nFileSizeLow || da.nFileSizeHigh != db.nFileSizeHigh ||
-        CompareFileTime(&da.ftLastWriteTime, &db.ftLastWriteTime) != 0 ||
-        CompareFileTime(&da.ftCreationTime, &db.ftCreationTime) != 0)
+        !GetFileAttributesExW(a.c_str(), GetFileExInfoStandard, &da))
+        return false;
+    const bool bLink = ((da.dwFileAttributes | db.dwFileAttributes) & FILE_ATTRIBUTE_REPARSE_POINT);
+    if (!bLink && (da.nFileSizeLow != db.nFileSizeLow || da.nFileSizeHigh != db.nFileSizeHigh ||
+                   CompareFileTime(&da.ftLastWriteTime, &db.ftLastWriteTime) != 0 ||
+                   CompareFileTime(&da.ftCreationTime, &db.ftCreationTime) != 0))
         return false;
     BY_HANDLE_FILE_INFORMATION ia, ib;
     return identify(b, ib) && identify(a, ia) &&
            ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
            ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+// An existing folder's identity as text, from one open; false when it cannot be opened or its
+// file system gives no file index (some network redirectors report 0 for every folder). The
+// leading '*' keeps it apart from any full path.
+bool FolderIdentity(const std::wstring& folder, std::wstring& identity)
+{
+    HANDLE h =
+        CreateFileW(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool ok = GetFileInformationByHandle(h, &info) != 0 &&
+                    (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+                    (info.nFileIndexHigh | info.nFileIndexLow) != 0;
+    CloseHandle(h);
+    if (!ok)
+        return false;
+    wchar_t text[32];
+    swprintf(text, sizeof text / sizeof text[0], L"*%08lx:%08lx%08lx", info.dwVolumeSerialNumber,
+             info.nFileIndexHigh, info.nFileIndexLow);
+    identity = text;
+    return true;
 }
 } // namespace
 
@@ -99,4 +126,22 @@ bool IsSamePath(const std::string& a, const std::string& b)
     return CompareStringOrdinal(ka.c_str(), static_cast<int>(ka.size()), kb.c_str(),
                                 static_cast<int>(kb.size()), TRUE) == CSTR_EQUAL ||
            SameObjectOnDisk(ka, kb);
+}
+
+std::wstring CPathIdentityKeys::KeyOf(const std::string& ansiPath)
+{
+    const std::wstring full = NormalizedPathKey(ansiPath);
+    const size_t slash = full.find_last_of(L"\\/");
+    if (slash == std::wstring::npos || slash + 1 == full.size())
+        return FoldCase(full);
+    const std::wstring folder = FoldCase(full.substr(0, slash));
+    auto known = m_mapFolderKeys.find(folder);
+    if (known == m_mapFolderKeys.end())
+    {
+        std::wstring identity;
+        if (!FolderIdentity(full.substr(0, slash), identity))
+            identity = folder;
+        known = m_mapFolderKeys.emplace(folder, identity).first;
+    }
+    return known->second + L'\\' + FoldCase(full.substr(slash + 1));
 }

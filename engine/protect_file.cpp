@@ -6,6 +6,7 @@
 #include <io.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -16,12 +17,17 @@
 
 #include "base/text_conversion.h"
 #include "engine/encryption_type.h"
+#include "engine/password_prep.h"
 #include "engine/path_compare.h"
+#include "engine/random_password.h"
 #include "engine/random_provider.h"
 #include "engine/read_budget.h"
+#include "engine/source_traits.h"
+#include "engine/status_notes.h"
 #include "engine/status_texts.h"
 #include "engine/target_file.h"
 #include "engine/text_encoding.h"
+#include "engine/written_file_check.h"
 
 namespace
 {
@@ -145,36 +151,170 @@ struct OutputUnavailable
 {
 };
 
-// Opens the source without a password and writes the encrypted output. The output is made
-// only once the library has accepted the source, so a refused source costs no file.
-void WriteEncrypted(QPDF& pdf, Source& source, const std::string& sourceUtf8,
-                    const std::wstring& target, const std::string& targetUtf8,
-                    const std::string& userPassword, const std::string& ownerPassword,
-                    const Restrictions& r, EncryptionType method, CTargetFile& output)
+// A source this run must not protect, with the status that says why.
+struct SourceRefused
+{
+    const char* status;
+};
+
+// The written copy did not pass its check; `what` names the first failure.
+struct CopyFailedCheck
+{
+    std::string what;
+};
+
+std::atomic<WrittenCopyFault> g_copyFault{nullptr};
+
+// The passwords as the file stores them, wiped when the call ends: a random permission
+// password must not outlive its file.
+struct StoredPasswords
+{
+    std::string randomOwner;
+    std::string user;
+    std::string owner;
+    WrittenFileExpectation expected;
+
+    ~StoredPasswords()
+    {
+        WipePassword(randomOwner);
+        WipePassword(user);
+        WipePassword(owner);
+        WipePassword(expected.userPassword);
+        WipePassword(expected.ownerPassword);
+        WipePassword(expected.fileKey);
+    }
+};
+
+std::string PdfHexString(const std::string& bytes)
+{
+    return "<" + QUtil::hex_encode(bytes) + ">";
+}
+
+// A document of nothing but a 256-bit AES encryption dictionary, for the writer to copy it from.
+std::string EncryptionHolderPdf(const WrittenFileExpectation& e, int P, const std::string& id1)
+{
+    const std::string objects[] = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [] /Count 0 >>",
+        "<< /Filter /Standard /V 5 /R 6 /Length 256 /P " + std::to_string(P) + " /O " +
+            PdfHexString(e.O) + " /U " + PdfHexString(e.U) + " /OE " + PdfHexString(e.OE) +
+            " /UE " + PdfHexString(e.UE) + " /Perms " + PdfHexString(e.Perms) +
+            " /EncryptMetadata true /CF << /StdCF << /AuthEvent /DocOpen /CFM /AESV3 /Length 32 "
+            ">> >> /StmF /StdCF /StrF /StdCF >>",
+    };
+    std::string pdf = "%PDF-1.7\n";
+    std::string xref = "xref\n0 4\n0000000000 65535 f \n";
+    int number = 0;
+    for (const std::string& object : objects)
+    {
+        char entry[32];
+        std::snprintf(entry, sizeof entry, "%010llu 00000 n \n",
+                      static_cast<unsigned long long>(pdf.size()));
+        xref += entry;
+        pdf += std::to_string(++number) + " 0 obj\n" + object + "\nendobj\n";
+    }
+    const size_t start = pdf.size();
+    return pdf + xref + "trailer\n<< /Size 4 /Root 1 0 R /Encrypt 3 0 R /ID [" + PdfHexString(id1) +
+           PdfHexString(id1) + "] >>\nstartxref\n" + std::to_string(start) + "\n%%EOF\n";
+}
+
+// The source's permanent identifier, which the copy keeps, or a new one.
+std::string FirstIdOf(QPDF& pdf)
+{
+    QPDFObjectHandle id = pdf.getTrailer().getKey("/ID");
+    if (id.isArray() && id.getArrayNItems() > 0 && id.getArrayItem(0).isString())
+        return id.getArrayItem(0).getStringValue();
+    unsigned char bytes[16];
+    QUtil::initializeWithRandomBytes(bytes, sizeof bytes);
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+// 256-bit AES: the library derives the encryption dictionary from the passwords here, once,
+// and the writer copies it. The check then knows the file key and what the dictionary must
+// hold, so the passwords are not hashed a second time: each of the four hashes costs about
+// as much as writing a small file.
+void SetDerivedR6Encryption(QPDF& pdf, QPDFWriter& writer, StoredPasswords& passwords)
+{
+    WrittenFileExpectation& e = passwords.expected;
+    const int P = ExpectedPermissionValue(e.bPreventCopy, e.bPreventModify, e.bPreventPrint);
+    const std::string id1 = FirstIdOf(pdf);
+    QPDF::compute_encryption_parameters_V5(passwords.user.c_str(), passwords.owner.c_str(), 5, 6,
+                                           32, P, true, id1, e.fileKey, e.O, e.U, e.OE, e.UE,
+                                           e.Perms);
+    const std::string holderBytes = EncryptionHolderPdf(e, P, id1);
+    std::string hexKey = QUtil::hex_encode(e.fileKey);
+    QPDF holder;
+    holder.setSuppressWarnings(true);
+    holder.setPasswordIsHexKey(true);
+    holder.processMemoryFile("encryption", holderBytes.data(), holderBytes.size(), hexKey.c_str());
+    WipePassword(hexKey);
+    writer.copyEncryptionParameters(holder);
+}
+
+// Sets the writer's encryption and writes the copy.
+void WriteEncrypted(QPDF& pdf, const std::string& targetUtf8, FILE* output,
+                    StoredPasswords& passwords, const Restrictions& r, EncryptionType method,
+                    bool bLinearize)
+{
+    QPDFWriter writer(pdf, targetUtf8.c_str(), output, false);
+    if (method == EncryptionAes256)
+        SetDerivedR6Encryption(pdf, writer, passwords);
+    else
+    {
+        const bool allowCopy = !r.bPreventCopy;
+        const bool allowModify = !r.bPreventModify;
+        const qpdf_r3_print_e print = r.bPreventPrint ? qpdf_r3p_none : qpdf_r3p_full;
+        const bool aes = method != EncryptionRc4_128;
+        writer.setR4EncryptionParametersInsecure(passwords.user.c_str(), passwords.owner.c_str(),
+                                                 allowCopy, allowCopy, allowCopy, allowModify,
+                                                 allowModify, allowModify, print, aes, aes);
+    }
+    // Fast web view stays what it was.
+    writer.setLinearization(bLinearize);
+    writer.write();
+}
+
+// Opens the source without a password, refuses what must not be protected, writes the
+// encrypted copy into `output` and checks it. The output is made only once the source has
+// been accepted, so a refused source costs no file.
+void WriteCheckedCopy(QPDF& pdf, Source& source, const std::string& sourceUtf8,
+                      const std::wstring& target, const std::string& targetUtf8,
+                      const ProtectOptions& options, EncryptionType method,
+                      StoredPasswords& passwords, CTargetFile& output, ProtectFacts& facts)
 {
     pdf.setSuppressWarnings(true);
     OpenDocument(pdf, source, sourceUtf8);
     if (pdf.isEncrypted())
         throw SourceAlreadyEncrypted();
+    const SourceTraits traits = ReadSourceTraits(pdf);
+    facts.bSigned = traits.bSigned;
+    facts.bPdfA = traits.bPdfA;
+    if (traits.bSigned && !options.bAllowSigned)
+        throw SourceRefused{kStatusSignedRefused};
+    // The library reads on demand: warnings may come until the copy is written.
+    facts.bRepaired = HasRecordedWarnings(pdf);
+    if (facts.bRepaired && options.bStrict)
+        throw SourceRefused{kStatusDamagedRefused};
 
     if (!output.Open(target))
         throw OutputUnavailable();
-    QPDFWriter writer(pdf, targetUtf8.c_str(), output.Stream(), false);
-    const bool allowCopy = !r.bPreventCopy;
-    const bool allowModify = !r.bPreventModify;
-    const qpdf_r3_print_e print = r.bPreventPrint ? qpdf_r3p_none : qpdf_r3p_full;
-    if (method == EncryptionAes256)
-        writer.setR6EncryptionParameters(userPassword.c_str(), ownerPassword.c_str(), allowCopy,
-                                         allowCopy, allowCopy, allowModify, allowModify,
-                                         allowModify, print, true);
-    else
-    {
-        const bool aes = method != EncryptionRc4_128;
-        writer.setR4EncryptionParametersInsecure(userPassword.c_str(), ownerPassword.c_str(),
-                                                 allowCopy, allowCopy, allowCopy, allowModify,
-                                                 allowModify, allowModify, print, aes, aes);
-    }
-    writer.write();
+    WriteEncrypted(pdf, targetUtf8, output.Stream(), passwords, options.restrictions, method,
+                   traits.bLinearized);
+    passwords.expected.pages = static_cast<int>(pdf.getAllPages().size());
+    facts.bRepaired = HasRecordedWarnings(pdf);
+    if (facts.bRepaired && options.bStrict)
+        throw SourceRefused{kStatusDamagedRefused};
+    output.FinishWriting();
+
+    // Checked through the output's own handle while it is still ours alone and would vanish
+    // with the handle: only a copy that passes is kept.
+    if (const WrittenCopyFault fault = g_copyFault.load())
+        fault(output.Handle());
+    std::string what = CheckWrittenFile(output.Handle(), passwords.expected);
+    if (!what.empty())
+        throw CopyFailedCheck{what};
+    facts.bChecked = true;
+    output.Keep();
 }
 
 // Turns a library failure into the status the user sees.
@@ -206,25 +346,55 @@ std::string StatusForTargetFailure(const std::string& sourcePath, const std::str
 }
 } // namespace
 
+void SetWrittenCopyFault(WrittenCopyFault fault)
+{
+    g_copyFault.store(fault);
+}
+
 bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
                  const ProtectOptions& options, std::string& status)
 {
+    ProtectFacts facts;
+    return ProtectFile(sourcePath, targetPath, options, status, facts);
+}
+
+bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
+                 const ProtectOptions& options, std::string& status, ProtectFacts& facts)
+{
+    facts = ProtectFacts();
     const std::string& openPassword = options.strPassword;
     const std::string& permissionPassword = options.strPermissionPassword;
     const Restrictions& restrictions = options.restrictions;
     try
     {
         const EncryptionType method = NormalizeEncryptionType(options.bEncryptionType);
+        // Restrictions the open password could lift would be void: such a file gets a
+        // permission password of its own that nobody knows.
+        const bool bRandomOwner =
+            options.bRandomPermissionPassword && restrictions.Any() &&
+            IsPermissionPasswordEmptyOrEqual(openPassword, permissionPassword, method);
+        StoredPasswords passwords;
+        if (bRandomOwner)
+            passwords.randomOwner = MakeRandomPermissionPassword();
         // Readers hash a typed password as UTF-8 (AES-256) or PDFDocEncoding (128-bit
         // methods); store exactly those bytes so the password opens the file anywhere.
-        std::string userPassword, ownerPassword;
-        const std::string& owner = permissionPassword.empty() ? openPassword : permissionPassword;
-        if (!EncodePasswordForMethod(openPassword, method, userPassword) ||
-            !EncodePasswordForMethod(owner, method, ownerPassword))
+        const std::string& owner = bRandomOwner                 ? passwords.randomOwner
+                                   : permissionPassword.empty() ? openPassword
+                                                                : permissionPassword;
+        if (!EncodePasswordForMethod(openPassword, method, passwords.user) ||
+            !EncodePasswordForMethod(owner, method, passwords.owner))
         {
             SetStatus(status, kStatusPasswordNotStorable);
             return false;
         }
+        WrittenFileExpectation& expected = passwords.expected;
+        expected.method = method;
+        expected.userPassword = passwords.user;
+        expected.ownerPassword = passwords.owner;
+        expected.bPreventCopy = restrictions.bPreventCopy;
+        expected.bPreventModify = restrictions.bPreventModify;
+        expected.bPreventPrint = restrictions.bPreventPrint;
+
         InstallSystemRandomProvider();
         DWORD openError = ERROR_SUCCESS;
         Source source;
@@ -237,18 +407,16 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
 
         // The source stays open, unshared for writing, until the target has been replaced.
         QPDF pdf;
-        const std::wstring target = Widen(targetPath);
         CTargetFile output;
         try
         {
-            WriteEncrypted(pdf, source, ToUtf8Path(sourcePath), target, ToUtf8Path(targetPath),
-                           userPassword, ownerPassword, restrictions, method, output);
-            output.FinishWriting();
-            output.Keep();
+            WriteCheckedCopy(pdf, source, ToUtf8Path(sourcePath), Widen(targetPath),
+                             ToUtf8Path(targetPath), options, method, passwords, output, facts);
         }
         catch (...)
         {
             output.Discard();
+            facts.bChecked = false;
             try
             {
                 throw;
@@ -256,6 +424,14 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
             catch (const SourceAlreadyEncrypted&)
             {
                 SetStatus(status, kStatusAlreadyProtected);
+            }
+            catch (const SourceRefused& refused)
+            {
+                SetStatus(status, refused.status);
+            }
+            catch (const CopyFailedCheck& failed)
+            {
+                SetStatus(status, FormatCheckFailedStatus(failed.what));
             }
             catch (const OutputUnavailable&)
             {
@@ -270,10 +446,19 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
 
         if (!output.ReplaceTarget(sourcePath))
         {
+            facts.bChecked = false;
             SetStatus(status, StatusForTargetFailure(sourcePath, targetPath));
             return false;
         }
-        SetStatus(status, restrictions.Any() ? kStatusProtectedRestricted : kStatusProtected);
+        facts.bRandomPermissionPassword = bRandomOwner;
+        StatusNotes notes;
+        notes.bSignatureInvalid = facts.bSigned;
+        notes.bRandomPermissionPassword = bRandomOwner;
+        notes.bNoLongerPdfA = facts.bPdfA;
+        notes.bRepaired = facts.bRepaired;
+        SetStatus(status,
+                  AppendStatusNotes(
+                      restrictions.Any() ? kStatusProtectedRestricted : kStatusProtected, notes));
         return true;
     }
     catch (const std::exception& e)

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "base/text_conversion.h"
 #include "engine/password_prep.h"
 #include "engine/path_compare.h"
 #include "engine/protect_file.h"
@@ -11,25 +10,27 @@
 #include "engine/status_texts.h"
 #include "engine/target_file.h"
 
-namespace
-{
-// One spelling per file for comparing paths: full, long names, letter case folded.
-std::wstring PathKey(const std::string& path)
-{
-    return FoldCase(NormalizedPathKey(path));
-}
-} // namespace
-
 void RefuseTargetsOnSources(std::vector<PlannedFile>& plan)
 {
+    // Keyed by folder identity, not by text: a target folder that is the source folder spelt
+    // another way must not let one file's target land on another source.
+    CPathIdentityKeys keys;
+    std::vector<std::wstring> sourceKeys(plan.size());
     std::set<std::wstring> sources;
-    for (const PlannedFile& file : plan)
-        if (file.status.empty())
-            sources.insert(PathKey(file.source));
-    for (PlannedFile& file : plan)
-        if (file.status.empty() && sources.count(PathKey(file.target)) &&
-            PathKey(file.target) != PathKey(file.source))
-            file.status = kStatusTargetIsAnotherSource;
+    for (size_t i = 0; i < plan.size(); ++i)
+        if (plan[i].status.empty())
+        {
+            sourceKeys[i] = keys.KeyOf(plan[i].source);
+            sources.insert(sourceKeys[i]);
+        }
+    // A target that is its own source is left to ProtectFile, which keeps the source and says so.
+    for (size_t i = 0; i < plan.size(); ++i)
+        if (plan[i].status.empty())
+        {
+            const std::wstring target = keys.KeyOf(plan[i].target);
+            if (target != sourceKeys[i] && sources.count(target))
+                plan[i].status = kStatusTargetIsAnotherSource;
+        }
 }
 
 ProtectOptions ProtectOptionsOf(const ProtectionRequest& request)
@@ -67,10 +68,12 @@ void RunPlan(const std::vector<PlannedFile>& plan, const std::string& label, CRu
         {
             const PlannedFile& file = plan[i];
             std::string status = file.status;
+            ProtectFacts facts;
             if (status.empty())
-                ProtectFile(file.source, file.target, file.options, status);
+                ProtectFile(file.source, file.target, file.options, status, facts);
             ResultRow row;
             MakeResultRow(file.source, label, file.target, status, row);
+            row.facts = facts;
             return row;
         },
         [&](size_t i, const ResultRow& row)

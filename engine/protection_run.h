@@ -21,7 +21,8 @@ struct PlannedFile
 };
 
 // Completes a plan before it runs: a file whose target is another planned source, which the
-// run must only read, is planned as a failure and never written. A file already planned as a
+// run must only read, is planned as a failure and never written, whatever spelling of the
+// source's folder the target uses (see CPathIdentityKeys). A file already planned as a
 // failure is not read, so its source does not count.
 void RefuseTargetsOnSources(std::vector<PlannedFile>& plan);
 

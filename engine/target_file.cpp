@@ -219,6 +219,11 @@ void CTargetFile::FinishWriting()
         throw std::runtime_error(what + SystemMessage(error));
 }
 
+HANDLE CTargetFile::Handle() const
+{
+    return m_pFile ? HandleOf(m_pFile) : INVALID_HANDLE_VALUE;
+}
+
 void CTargetFile::Keep()
 {
     if (!m_strTemporary.empty() && !SetDeleteOnClose(HandleOf(m_pFile), false))

@@ -30,6 +30,9 @@ class CTargetFile
 
     FILE* Stream() const { return m_pFile; }
 
+    // The open output's own handle, readable, for checking what was written before it is kept.
+    HANDLE Handle() const;
+
     // Writes out what the stream holds and makes the system put it on the disk. Throws
     // std::runtime_error when that fails.
     void FinishWriting();

@@ -286,6 +286,18 @@ std::string HashR6(QPDFCryptoImpl& crypto, const std::string& password, const st
     return K.substr(0, 32);
 }
 
+// The P that /Perms holds under the file key, or a failure when the key does not open it.
+int PermissionsUnderKey(const QPDF::EncryptionData& data, const std::string& key)
+{
+    auto crypto = QPDFCryptoProvider::getImpl();
+    const std::string perms = Aes(*crypto, false, key, "", data.getPerms().substr(0, 16));
+    if (perms.size() < 12 || perms.substr(9, 3) != "adb")
+        throw CheckFailure{kCheckOpenPassword};
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(perms.data());
+    return static_cast<int>(static_cast<unsigned>(p[0]) | (p[1] << 8) | (p[2] << 16) |
+                            (static_cast<unsigned>(p[3]) << 24));
+}
+
 // 256-bit AES: the open password must pass U's test and unlock the file key from UE, which
 // /Perms then confirms; the owner password must pass O's test, and the open password not.
 std::string CheckV5Passwords(const QPDF::EncryptionData& data,
@@ -304,13 +316,7 @@ std::string CheckV5Passwords(const QPDF::EncryptionData& data,
         throw CheckFailure{kCheckOpenPassword};
     const std::string key = Aes(*crypto, false, HashR6(*crypto, user, U.substr(40, 8), ""),
                                 std::string(kAesBlock, '\0'), data.getUE().substr(0, 32));
-    const std::string perms = Aes(*crypto, false, key, "", data.getPerms().substr(0, 16));
-    if (perms.substr(9, 3) != "adb")
-        throw CheckFailure{kCheckOpenPassword};
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(perms.data());
-    const int permsP = static_cast<int>(static_cast<unsigned>(p[0]) | (p[1] << 8) | (p[2] << 16) |
-                                        (static_cast<unsigned>(p[3]) << 24));
-    if (permsP != data.getP())
+    if (PermissionsUnderKey(data, key) != data.getP())
         throw CheckFailure{kCheckPermissions};
 
     if (HashR6(*crypto, owner, O.substr(32, 8), userData) != O.substr(0, 32))
@@ -320,10 +326,45 @@ std::string CheckV5Passwords(const QPDF::EncryptionData& data,
     return key;
 }
 
+// 256-bit AES with the writer's dictionary known: the copy must hold exactly what the library
+// derived from the open password (U, UE) and the permission password (O, OE). Where the two
+// passwords differ, the open password cannot also pass O's test: that would take two
+// passwords with the same hash.
+void CheckV5Dictionary(const QPDF::EncryptionData& data, const WrittenFileExpectation& expected)
+{
+    if (data.getU() != expected.U || data.getUE() != expected.UE)
+        throw CheckFailure{kCheckOpenPassword};
+    if (data.getO() != expected.O || data.getOE() != expected.OE)
+        throw CheckFailure{kCheckPermissionPassword};
+    if (data.getPerms() != expected.Perms ||
+        PermissionsUnderKey(data, expected.fileKey) != data.getP())
+        throw CheckFailure{kCheckPermissions};
+}
+
+void CheckPages(QPDF& pdf, const WrittenFileExpectation& expected)
+{
+    const int pages = static_cast<int>(pdf.getAllPages().size());
+    if (pdf.anyWarnings())
+        throw CheckFailure{kCheckUnreadable};
+    if (pages != expected.pages)
+        throw CheckFailure{kCheckPageCount};
+}
+
 std::string Check(HANDLE file, const WrittenFileExpectation& expected)
 {
     CopySource copy;
     ReadCopy(file, copy);
+    if (expected.method == EncryptionAes256 && !expected.fileKey.empty())
+    {
+        // One pass with the writer's key: the dictionary, then the pages as a reader finds them.
+        QPDF pdf;
+        OpenCopy(pdf, copy, QUtil::hex_encode(expected.fileKey));
+        const std::unique_ptr<QPDF::EncryptionData> data = ReadEncryptionData(pdf);
+        CheckMethodAndPermissions(pdf, *data, expected);
+        CheckV5Dictionary(*data, expected);
+        CheckPages(pdf, expected);
+        return std::string();
+    }
     // First pass: only the trailer and the encryption dictionary, which are never encrypted.
     std::string key;
     std::unique_ptr<QPDF::EncryptionData> data;
@@ -338,11 +379,7 @@ std::string Check(HANDLE file, const WrittenFileExpectation& expected)
     // Second pass with the key the open password gave: the pages as a reader finds them.
     QPDF pdf;
     OpenCopy(pdf, copy, QUtil::hex_encode(key));
-    const int pages = static_cast<int>(pdf.getAllPages().size());
-    if (pdf.anyWarnings())
-        throw CheckFailure{kCheckUnreadable};
-    if (pages != expected.pages)
-        throw CheckFailure{kCheckPageCount};
+    CheckPages(pdf, expected);
     return std::string();
 }
 } // namespace

@@ -16,6 +16,11 @@ struct WrittenFileExpectation
     bool bPreventModify = false;
     bool bPreventPrint = false;
     int pages = 0; // the source's page count
+    // 256-bit AES, when the writer was handed a dictionary the library derived from the two
+    // passwords beforehand: the file key and the values O, U, OE, UE and Perms. The copy is
+    // then opened with the key and compared with them, and no password is hashed again.
+    std::string fileKey;
+    std::string O, U, OE, UE, Perms;
 };
 
 // The permission value P a file with these restrictions carries, accessibility always granted:
@@ -25,8 +30,9 @@ int ExpectedPermissionValue(bool bPreventCopy, bool bPreventModify, bool bPreven
 // Checks an encrypted copy read through `file` (a handle open for reading; it is duplicated,
 // not moved or closed): the method, P, that the open password opens it as user, that the owner
 // password opens it as owner and, where the two differ, that the open password does not, and
-// the page count. Each password's key is derived once. Returns "" when the copy passes, else
-// the first failure's kCheck... text.
+// the page count. Each password's key is derived once, or, where the expectation carries the
+// writer's derived dictionary, not at all. Returns "" when the copy passes, else the first
+// failure's kCheck... text.
 std::string CheckWrittenFile(HANDLE file, const WrittenFileExpectation& expected);
 
 // The same for a file named by a path in the process's ANSI code page.

@@ -33,9 +33,22 @@ struct SettingsRecord
 // A text field holds at most this many bytes (a 5,000-byte buffer with its terminator).
 constexpr size_t kSettingsTextMaxChars = 4999;
 
-// The main window's current inputs when it closes, in the fields of the last inputs; the
-// options in it are not read.
-using LastInputs = SettingsRecord;
+// The main window's current inputs: what a run works from and what is saved when it closes.
+struct LastInputs
+{
+    int bFolderMode = 0;
+    std::string strSourceFile;
+    std::string strTargetFile;
+    std::string strPassword;
+    std::string strPermissionPassword;
+    int bPreventCopy = 0;
+    int bPreventModify = 0;
+    int bPreventPrint = 0;
+};
+
+// The last inputs a record holds, and a record's last inputs replaced by others.
+LastInputs LastInputsOf(const SettingsRecord& record);
+void SetLastInputs(SettingsRecord& record, const LastInputs& inputs);
 
 // What the settings dialog hands over on Save, in the fields of the options (the encryption
 // type is the combo box's selection, -1 when none is selected); the last inputs in it are not

@@ -65,7 +65,8 @@ SettingsSaveOutcome SaveLastInputs(const std::string& path, const SettingsRecord
     if (!db.Open(path, SQLITE_OPEN_READWRITE))
         return OpenFailure(path);
 
-    SettingsRecord values = inputs;
+    SettingsRecord values = record;
+    SetLastInputs(values, inputs);
     ClipTexts(values, false);
 
     // Each value is compared with what was loaded at start-up, so only the user's changes

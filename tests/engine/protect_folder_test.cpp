@@ -399,4 +399,23 @@ TEST_F(FolderRun, FolderRunEndsAtHundredEvenWithoutFiles)
     EXPECT_EQ(m_view.m_progress, (std::vector<int>{10, 20, 100}));
     EXPECT_EQ(m_view.m_messages.size(), 1u);
 }
+
+// The target folder is the source folder behind the long-path prefix, or a directory link.
+class SpeltSourceFolder : public FolderRun, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(SpeltSourceFolder, NoTargetLandsOnASource)
+{
+    const std::string link = m_folder / "link", target = GetParam() ? link : "\\\\?\\" + In();
+    if (GetParam() && !(CreateSymbolicLinkA(link.c_str(), In().c_str(),
+                                            SYMBOLIC_LINK_FLAG_DIRECTORY |
+                                                SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) &&
+                        PathExists(link)))
+        GTEST_SKIP() << "no directory link could be made here";
+    const auto plan = PlanFolderRun(In(), target, {{"a.pdf"}, {"a_p.pdf"}}, true, "_p", {});
+    EXPECT_EQ(plan[0].status, kStatusTargetIsAnotherSource);
+    EXPECT_EQ(plan[1].status, "");
+}
+INSTANTIATE_TEST_SUITE_P(, SpeltSourceFolder, ::testing::Bool());
 } // namespace

@@ -21,12 +21,6 @@ SettingsRecord StartRecord()
     return record;
 }
 
-// The inputs are a record whose last-input fields hold them.
-LastInputs InputsOf(const SettingsRecord& r)
-{
-    return r;
-}
-
 struct LastInputsCase
 {
     const char* name;
@@ -107,7 +101,7 @@ TEST(SaveLastInputs, WritesOnlyChangedValuesAndNeverTheRecord)
         ScratchFolder folder;
         const std::string path = MakeSentinelSettingsFile(folder.Path());
         SettingsRecord record = StartRecord();
-        LastInputs inputs = InputsOf(record);
+        LastInputs inputs = LastInputsOf(record);
         c.change(record, inputs);
         const SettingsRecord before = record;
         MessageBoxRecorder boxes;
@@ -132,7 +126,7 @@ TEST(SaveLastInputs, StopsSilentlyAtAFailingWrite)
     RunSql(path, "CREATE TRIGGER refuse BEFORE UPDATE ON Settings "
                  "WHEN NEW.Name = 'strTargetFile' BEGIN SELECT RAISE(ABORT, 'refused'); END;");
     const SettingsRecord record = StartRecord();
-    LastInputs inputs = InputsOf(record);
+    LastInputs inputs = LastInputsOf(record);
     inputs.bFolderMode = 1;
     inputs.strSourceFile = "C:\\new.pdf";
     inputs.strTargetFile = "C:\\new_protected.pdf";

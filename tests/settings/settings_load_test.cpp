@@ -166,7 +166,7 @@ TEST(LoadRows, AKeyWithoutARowKeepsWhatEachSaveWroteAfterARestart)
         SettingsRecord values = record;
         c.change(values);
         bool bEnableMenuWritten = false;
-        EXPECT_EQ(SaveLastInputs(path, record, values), SettingsSaveOutcome::Saved);
+        EXPECT_EQ(SaveLastInputs(path, record, LastInputsOf(values)), SettingsSaveOutcome::Saved);
         EXPECT_EQ(SaveDialogSettings(path, record, values, bEnableMenuWritten),
                   SettingsSaveOutcome::Saved);
         c.check(LoadFromFile(path));
@@ -178,7 +178,7 @@ TEST(LoadRows, AKeyWithoutARowKeepsWhatEachSaveWroteAfterARestart)
     RunSql(path, "DELETE FROM Settings WHERE Name='bFolderMode';"
                  "CREATE TRIGGER refuse BEFORE INSERT ON Settings BEGIN SELECT RAISE(ABORT, 'no');"
                  " END;");
-    SettingsRecord inputs;
+    LastInputs inputs;
     inputs.bFolderMode = 1;
     EXPECT_EQ(SaveLastInputs(path, SettingsRecord(), inputs), SettingsSaveOutcome::Failed);
 }

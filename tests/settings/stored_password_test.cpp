@@ -130,7 +130,7 @@ TEST(StoredPasswords, AProtectionFailureKeepsTheRowAndFailsTheSave)
                std::string("UPDATE Settings SET ValueInt=1 WHERE ValueType=1;") + c.storedSql);
         SettingsRecord record = LoadFromFile(path);
         ASSERT_EQ(record.strPassword, "old");
-        LastInputs inputs = record;
+        LastInputs inputs = LastInputsOf(record);
         inputs.strPassword = c.typed;
         inputs.bPreventPrint = 0;
 

@@ -187,6 +187,8 @@ EncryptionReadback ReadEncryption(const std::string& path, const std::string& pa
             r.bEncryptMetadata = encrypt.getKey("/EncryptMetadata").getBoolValue();
         r.bUserMatched = pdf.userPasswordMatched();
         r.bOwnerMatched = pdf.ownerPasswordMatched();
+        r.bLinearized = pdf.isLinearized();
+        r.bWarnings = pdf.anyWarnings();
     }
     catch (const std::exception& e)
     {

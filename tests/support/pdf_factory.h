@@ -41,6 +41,8 @@ struct EncryptionReadback
     bool bUserMatched = false;
     bool bOwnerMatched = false;
     int pages = 0;
+    bool bLinearized = false;
+    bool bWarnings = false; // the library had to repair what it read
 };
 
 EncryptionReadback ReadEncryption(const std::string& path, const std::string& password = "");
