@@ -132,6 +132,16 @@ const ExitCase kExitCases[] = {
      nullptr,
      nullptr,
      "a_protected.pdf"},
+    // Signed and damaged sources are failed files, not a refused run.
+    {"Signed", {"signed.pdf", "-p", "x"}, 1},
+    {"SignedAllowed",
+     {"signed.pdf", "-p", "x", "--allow-signed"},
+     0,
+     nullptr,
+     nullptr,
+     "signed_protected.pdf"},
+    {"Repaired", {"repair.pdf", "-p", "x"}, 0, nullptr, nullptr, "repair_protected.pdf"},
+    {"RepairedStrict", {"repair.pdf", "-p", "x", "--strict"}, 1},
     {"Help", {"--help"}, 0},
 };
 
@@ -143,6 +153,11 @@ TEST(CliExe, ExitCodesAndRefusals)
         ScratchFolder folder;
         MakePdf(folder / "a.pdf");
         WriteFileBytes(folder / "bad.pdf", kDamaged);
+        PdfRecipe signedPdf, repairPdf;
+        signedPdf.bSigned = true;
+        repairPdf.bDamagedStartXref = true;
+        MakePdf(folder / "signed.pdf", signedPdf);
+        MakePdf(folder / "repair.pdf", repairPdf);
         CreateDirectoryA((folder / "in").c_str(), nullptr);
         MakePdf(folder / "in\\b.pdf");
         CreateDirectoryA((folder / "empty").c_str(), nullptr);
