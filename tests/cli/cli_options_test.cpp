@@ -23,8 +23,7 @@ const ParseCase kCases[] = {
      {
          return o.strSource == "in" && o.strTarget.empty() && o.nEncryptionType == 2 &&
                 o.strSuffix == "_protected" && !o.bSkipSuffixed && !o.bRecursive && o.nJobs == 0 &&
-                !o.bNoCopy && !o.bNoModify && !o.bNoPrint && !o.bQuiet && !o.bStrict &&
-                !o.bAllowSigned && !o.bRandomPermissionPassword;
+                !o.bNoCopy && !o.bNoModify && !o.bNoPrint && !o.bQuiet;
      }},
     {"EveryOptionAnywhere",
      {L"-p",
