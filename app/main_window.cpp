@@ -8,6 +8,7 @@
 #include "app/offer_dlg.h"
 #include "base/text_conversion.h"
 #include "base/windows_version.h"
+#include "framework/display_scale.h"
 #include "framework/message_box.h"
 #include "framework/window_text.h"
 #include "res/resource.h"
@@ -36,10 +37,11 @@ LastInputs ToLastInputs(const WindowInputs& inputs)
 
 CMainWindow::CMainWindow(CWnd* pParent)
     : CDialog(IDD_SEALWICK_DIALOG, pParent), RunActive(0), InitDone(0),
-      m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP))), m_dlgSettings(this),
-      m_settings(m_dlgSettings.m_settings), m_pListPopup(nullptr), m_pRadioSingleFile(nullptr),
-      m_pRadioFolder(nullptr), m_fieldsMode(OperationMode::SingleFile), m_pRunMessage(nullptr),
-      m_hFocusBeforeRun(nullptr), m_hFocusDuringRun(nullptr)
+      m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP))), m_nDpi(kDefaultDpi),
+      m_hBackdrop(nullptr), m_dlgSettings(this), m_settings(m_dlgSettings.m_settings),
+      m_pListPopup(nullptr), m_pRadioSingleFile(nullptr), m_pRadioFolder(nullptr),
+      m_fieldsMode(OperationMode::SingleFile), m_pRunMessage(nullptr), m_hFocusBeforeRun(nullptr),
+      m_hFocusDuringRun(nullptr)
 {
 }
 
@@ -86,6 +88,7 @@ const MessageMap* CMainWindow::GetMessageMap() const
         OnMessage<&CMainWindow::OnDropFiles>(WM_DROPFILES),
         OnMessage<&CMainWindow::OnGetMinMaxInfo>(WM_GETMINMAXINFO),
         OnMessage<&CMainWindow::OnLinkClicked>(WM_LINK_CLICKED),
+        OnMessage<&CMainWindow::OnDpiChanged>(WM_DPICHANGED),
         OnCommand<&CMainWindow::OnProtectPdf>(IDOK),
         OnCommand<&CMainWindow::OnSettings>(IDC_SETTINGS),
         OnCommand<&CMainWindow::OnModeSingleFile>(IDC_MODE_SINGLE_FILE),
@@ -188,8 +191,8 @@ bool CMainWindow::OnGetMinMaxInfo(WPARAM, LPARAM lParam, LRESULT& result)
     if (!InitDone)
         return false;
     auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-    info->ptMinTrackSize.x = kMinTrackWidth;
-    info->ptMinTrackSize.y = kMinTrackHeight;
+    info->ptMinTrackSize.x = ScaleForDpi(kMinTrackWidth, m_nDpi);
+    info->ptMinTrackSize.y = ScaleForDpi(kMinTrackHeight, m_nDpi);
     result = 0;
     return true;
 }

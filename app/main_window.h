@@ -95,6 +95,11 @@ class CMainWindow : public CDialog
     HICON m_hIcon;
     CFont m_fontHeader;
     CFont m_fontLink;
+    // The dialog's font once a change of scale replaced the template's.
+    CFont m_fontDialog;
+    // The DPI the window is laid out for.
+    UINT m_nDpi;
+    HWND m_hBackdrop;
     CImageList m_imgResults;
     // The one settings dialog carries the process's settings record.
     CSettingsDlg m_dlgSettings;
@@ -142,6 +147,7 @@ class CMainWindow : public CDialog
     LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
     bool OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT OnLinkClicked(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnProtectPdf();
     void OnSettings();
     void OnModeSingleFile();
@@ -186,7 +192,9 @@ class CMainWindow : public CDialog
     void ApplyModeTexts(OperationMode mode, const ModeTexts& texts);
     void SetUpShadeButtons();
     void SetUpLinks();
-    void SetUpMenuPictures();
+    // Fonts, pictures and icons at m_nDpi.
+    void ApplyDisplayScale();
+    void ScaleMenuPictures();
     void RestoreLastInputs();
     // A path field's text in the ANSI code page, at most maxChars characters.
     std::string ReadField(const CWnd& field, size_t maxChars = kFieldMaxChars) const;

@@ -25,6 +25,34 @@ wine_prefix_ready() {
       mkdir -p "$fonts" && cp "/usr/share/wine/fonts/$f" "$fonts/"
     fi
   done
+  wine_link_script_font "$fonts"
+}
+
+# Tahoma has no Japanese, Chinese or Korean letters: names in those scripts would show as
+# boxes. A font that covers them (and Greek and Cyrillic) goes beside Tahoma, and the prefix
+# links it to the dialog fonts, so that Wine takes the letters Tahoma lacks from it, as
+# Windows does with its own font links. Windows itself needs none of this.
+wine_script_font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+wine_script_font_face="WenQuanYi Micro Hei"
+wine_link_script_font() {
+  local fonts=$1 name
+  name=$(basename "$wine_script_font")
+  [ -f "$wine_script_font" ] || { echo "wine: $wine_script_font is missing (fonts-wqy-microhei): names in CJK scripts will show as boxes" >&2; return 0; }
+  [ -f "$fonts/$name" ] || { mkdir -p "$fonts" && cp "$wine_script_font" "$fonts/"; }
+  grep -q "$name,$wine_script_font_face" "$WINEPREFIX/system.reg" 2>/dev/null && return 0
+  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+  for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
+    DISPLAY= wine reg add "$key" /v "$face" /t REG_MULTI_SZ /d "$name,$wine_script_font_face" /f \
+      </dev/null >/dev/null 2>&1 || true
+  done
+  wineserver -w
+}
+
+# Wine reads the display scale (LogPixels) for the whole prefix when a program starts: set it
+# before the program starts and back to 96 (100 %) after it.
+wine_set_log_pixels() {
+  DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    </dev/null >/dev/null 2>&1
 }
 
 # One wineserver for the whole run. Wine's own services start with the first program and
