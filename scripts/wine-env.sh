@@ -28,21 +28,25 @@ wine_prefix_ready() {
   wine_link_script_font "$fonts"
 }
 
-# Tahoma has no Japanese, Chinese or Korean letters: names in those scripts would show as
-# boxes. A font that covers them (and Greek and Cyrillic) goes beside Tahoma, and the prefix
-# links it to the dialog fonts, so that Wine takes the letters Tahoma lacks from it, as
-# Windows does with its own font links. Windows itself needs none of this.
+# Tahoma as Wine has it holds neither Greek nor Japanese, Chinese or Korean letters: names in
+# those scripts would show as boxes. A font that covers them goes beside Tahoma, and the
+# prefix makes it stand in for the fonts that Wine links to Tahoma for the letters Tahoma lacks
+# (as Windows links its own), so the dialogs take those letters from it. Wine rewrites the
+# links themselves whenever a program of another code page starts, so the prefix names the
+# font as their replacement instead. Windows itself needs none of this.
 wine_script_font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
 wine_script_font_face="WenQuanYi Micro Hei"
 wine_link_script_font() {
-  local fonts=$1 name
+  local fonts=$1 name face
   name=$(basename "$wine_script_font")
-  [ -f "$wine_script_font" ] || { echo "wine: $wine_script_font is missing (fonts-wqy-microhei): names in CJK scripts will show as boxes" >&2; return 0; }
+  if [ ! -f "$wine_script_font" ]; then
+    echo "wine: $wine_script_font is missing (fonts-wqy-microhei): names in Greek and CJK scripts will show as boxes" >&2
+    return 0
+  fi
   [ -f "$fonts/$name" ] || { mkdir -p "$fonts" && cp "$wine_script_font" "$fonts/"; }
-  grep -q "$name,$wine_script_font_face" "$WINEPREFIX/system.reg" 2>/dev/null && return 0
-  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-  for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
-    DISPLAY= wine reg add "$key" /v "$face" /t REG_MULTI_SZ /d "$name,$wine_script_font_face" /f \
+  grep -q "\"MS UI Gothic\"=\"$wine_script_font_face\"" "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+  for face in "MS UI Gothic" "SimSun" "PMingLiU" "Gulim"; do
+    DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$wine_script_font_face" /f \
       </dev/null >/dev/null 2>&1 || true
   done
   wineserver -w
