@@ -55,6 +55,10 @@ class CMainWindow : public CDialog
 
     SettingsRecord& GetSettings() { return m_dlgSettings.m_settings; }
 
+    // The DPI the window is laid out for: pixel lengths given at 100 % are taken to it with
+    // ScaleForDpi.
+    UINT GetLayoutDpi() const { return m_nDpi; }
+
     // The engine's part of a run, called on the run's thread; tests replace it.
     virtual void RunRequest(const ProtectionRequest& request, CProtectionView& view);
     // Called on the run's thread: shows a run's message on this window's thread and returns
