@@ -12,8 +12,8 @@ COfferDlg::~COfferDlg() = default;
 BOOL COfferDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
-    // The picture is drawn for 100 %; at another scale it is smoothed to its size there, and
-    // the window fitted around it.
+    // The picture is drawn for 100 %; at another scale it is smoothed to its size there. The
+    // window fits around it: dialog units do not grow evenly with the scale.
     const UINT dpi = GetWindowDpi(m_hWnd);
     HWND hPicture = ::GetDlgItem(m_hWnd, IDC_OFFER_PICTURE);
     HBITMAP hSource =
@@ -21,26 +21,13 @@ BOOL COfferDlg::OnInitDialog()
             ? reinterpret_cast<HBITMAP>(::SendMessageA(hPicture, STM_GETIMAGE, IMAGE_BITMAP, 0))
             : nullptr;
     BITMAP source = {};
-    if (dpi == kDefaultDpi || !hSource || !::GetObjectA(hSource, sizeof source, &source))
+    if (!hSource || !::GetObjectA(hSource, sizeof source, &source))
         return TRUE;
     const int width = ScaleForDpi(source.bmWidth, dpi);
     const int height = ScaleForDpi(source.bmHeight, dpi);
-    HDC hScreen = ::GetDC(nullptr);
-    m_bmpScaled.Attach(::CreateCompatibleBitmap(hScreen, width, height));
-    CMemoryDC from(::CreateCompatibleDC(hScreen));
-    CMemoryDC to(::CreateCompatibleDC(hScreen));
-    ::ReleaseDC(nullptr, hScreen);
-    if (!m_bmpScaled.GetSafeHandle())
-        return TRUE;
-    {
-        CScopedSelection fromSelection(from, hSource);
-        CScopedSelection toSelection(to, m_bmpScaled);
-        ::SetStretchBltMode(to, HALFTONE);
-        ::SetBrushOrgEx(to, 0, 0, nullptr);
-        ::StretchBlt(to, 0, 0, width, height, from, 0, 0, source.bmWidth, source.bmHeight, SRCCOPY);
-    }
-    ::SendMessageA(hPicture, STM_SETIMAGE, IMAGE_BITMAP,
-                   reinterpret_cast<LPARAM>(static_cast<HBITMAP>(m_bmpScaled)));
+    if (dpi != kDefaultDpi && ScalePicture(hSource, source, width, height))
+        ::SendMessageA(hPicture, STM_SETIMAGE, IMAGE_BITMAP,
+                       reinterpret_cast<LPARAM>(static_cast<HBITMAP>(m_bmpScaled)));
     ::SetWindowPos(hPicture, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT frame = {0, 0, width, height};
     ::AdjustWindowRectEx(&frame, GetStyle(), FALSE,
@@ -48,6 +35,23 @@ BOOL COfferDlg::OnInitDialog()
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     return TRUE;
+}
+
+bool COfferDlg::ScalePicture(HBITMAP hSource, const BITMAP& source, int width, int height)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    m_bmpScaled.Attach(::CreateCompatibleBitmap(hScreen, width, height));
+    CMemoryDC from(::CreateCompatibleDC(hScreen));
+    CMemoryDC to(::CreateCompatibleDC(hScreen));
+    ::ReleaseDC(nullptr, hScreen);
+    if (!m_bmpScaled.GetSafeHandle())
+        return false;
+    CScopedSelection fromSelection(from, hSource);
+    CScopedSelection toSelection(to, m_bmpScaled);
+    ::SetStretchBltMode(to, HALFTONE);
+    ::SetBrushOrgEx(to, 0, 0, nullptr);
+    return ::StretchBlt(to, 0, 0, width, height, from, 0, 0, source.bmWidth, source.bmHeight,
+                        SRCCOPY) != FALSE;
 }
 
 void COfferDlg::OnPictureClicked()

@@ -23,6 +23,9 @@ class COfferDlg : public CDialogEx
     bool OnSetCursor(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   private:
+    // m_bmpScaled made from the picture at width x height.
+    bool ScalePicture(HBITMAP hSource, const BITMAP& source, int width, int height);
+
     // The picture at the display scale, when that is not 100 %.
     CBitmap m_bmpScaled;
 };

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "app/about_dlg.h"
+#include "app/offer_dlg.h"
 #include "app/window_backdrops.h"
 #include "framework/display_scale.h"
 #include "main_window_test_support.h"
@@ -190,6 +192,28 @@ TEST_F(DisplayScale, TheWindowsFollowTheScaleTheSystemGives)
     EXPECT_TRUE(Inside(layout.logo, layout.banner));
     for (int id : {IDC_ENCRYPTION_TYPE, IDC_ENABLE_MENU_LABEL, IDC_SETTINGS_HELP_LINK})
         EXPECT_TRUE(Inside(InParent(settings.GetDlgItem(id)->m_hWnd), layout.card)) << id;
+}
+
+// The offer is its picture at the scale, the window fitted around it; the about box keeps the
+// rules of every window.
+TEST_F(DisplayScale, TheAboutBoxAndTheOfferFollowTheScale)
+{
+    const UINT dpi = GetWindowDpi(m_window->m_hWnd);
+    CAboutDlg about(m_window.get());
+    ASSERT_TRUE(about.Create());
+    about.ShowWindow(SW_SHOW);
+    PumpMessages();
+    ExpectLaidOut(about.m_hWnd);
+
+    COfferDlg offer(m_window.get());
+    ASSERT_TRUE(offer.Create());
+    RECT client, picture;
+    offer.GetClientRect(&client);
+    ::GetClientRect(::GetDlgItem(offer.m_hWnd, IDC_OFFER_PICTURE), &picture);
+    EXPECT_EQ(ScaleForDpi(600, dpi), picture.right);
+    EXPECT_EQ(ScaleForDpi(400, dpi), picture.bottom);
+    EXPECT_EQ(picture.right, client.right);
+    EXPECT_EQ(picture.bottom, client.bottom);
 }
 
 // Up from 100 %, down from a larger scale, so that the window still fits the screen.
