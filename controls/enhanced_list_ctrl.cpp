@@ -231,8 +231,16 @@ void CEnhancedListCtrl::SetColumnSortType(int nColumn, int nSortType)
         m_nSortType[nColumn] = nSortType;
 }
 
+void CEnhancedListCtrl::RefreshSortArrow()
+{
+    if (m_nArrowColumn >= 0)
+        SetSortArrow(m_nArrowColumn, m_bArrowAscending);
+}
+
 void CEnhancedListCtrl::SetSortArrow(int nColumn, BOOL bAscending)
 {
+    m_nArrowColumn = nColumn;
+    m_bArrowAscending = bAscending;
     if (IsThemedCommonControls())
         SetThemedSortArrow(nColumn, bAscending);
     else

@@ -74,6 +74,8 @@ class CEnhancedListCtrl : public CListCtrl
     void InsertColorColumns();
     void SetColumnSortType(int nColumn, int nSortType);
     void SetSortArrow(int nColumn, BOOL bAscending);
+    // Draws the indicator again where it stands, with the bitmaps set now.
+    void RefreshSortArrow();
     // The bitmaps (resource ids in the program's module) the classic indicator shows for an
     // ascending and a descending sort; without them a classic header shows no indicator.
     void SetClassicSortBitmaps(UINT nAscendingId, UINT nDescendingId);
@@ -102,6 +104,10 @@ class CEnhancedListCtrl : public CListCtrl
     int m_nFixedCount;
     UINT m_nAscendingBitmap;
     UINT m_nDescendingBitmap;
+    // Where the indicator stands (-1: nowhere yet), so that it can be drawn again at another
+    // display scale.
+    int m_nArrowColumn = -1;
+    BOOL m_bArrowAscending = TRUE;
     std::string m_strToolTip;
     bool m_bRowsPending = false; // drawing is held while appended rows wait to be shown
 
