@@ -251,20 +251,26 @@ bool IsDrawing(UINT message)
     }
 }
 
+// Paints during the run: of the list, its header, and the progress bar.
+std::atomic<int> g_listPaints, g_headerPaints, g_progressPaints;
+
 LRESULT CALLBACK TimedList(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    g_listPaints += message == WM_PAINT;
     CTimedStep step(IsDrawing(message) ? kStepListDraw : kStepListRows);
     return CallWindowProcA(g_listProc, hWnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TimedHeader(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    g_headerPaints += message == WM_PAINT;
     CTimedStep step(kStepListDraw);
     return CallWindowProcA(g_headerProc, hWnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TimedProgress(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    g_progressPaints += message == WM_PAINT;
     CTimedStep step(kStepProgress);
     return CallWindowProcA(g_progressProc, hWnd, message, wParam, lParam);
 }
@@ -396,6 +402,7 @@ Figures RunThroughWindow(const std::string& setFolder, const std::string& in,
             g_progressProc = TimeWindow(::GetDlgItem(hDlg, IDC_PROGRESS), &TimedProgress);
             for (auto& micros : g_stepMicros)
                 micros = 0;
+            g_listPaints = g_headerPaints = g_progressPaints = 0;
 
             std::vector<double> answers;
             const double cpuBefore = ThreadCpuMs(windowThread);
@@ -450,6 +457,9 @@ Figures RunThroughWindow(const std::string& setFolder, const std::string& in,
                 f.push_back({kStepKeys[s], static_cast<double>(g_stepMicros[s]) / 1000.0 / n});
             f.push_back({"window_cpu", cpu / n});
             f.push_back({"window_process_cpu", processCpu / n});
+            f.push_back({"list_paints", g_listPaints});
+            f.push_back({"header_paints", g_headerPaints});
+            f.push_back({"progress_paints", g_progressPaints});
             f.push_back({"start_steps", window.m_engineStartMs - start});
             f.push_back({"end_steps", end - window.m_engineEndMs});
             send(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -590,6 +600,8 @@ void PrintSet(const std::string& set, std::map<std::string, std::map<int, double
     std::printf("    list drawing (list, header, scroll bars, showing held rows) %.3f\n",
                 m("list_draw"));
     std::printf("    progress bar %.3f\n", m("progress"));
+    std::printf("    paints during the run: list %.0f, header %.0f, progress bar %.0f\n",
+                m("list_paints"), m("header_paints"), m("progress_paints"));
     std::printf("    worker waiting for the window thread during the files %.3f; the run's "
                 "start steps %.1f ms and end steps %.1f ms (with the 100 ms pause at 100 %%)\n",
                 m("worker_wait"), m("start_steps"), m("end_steps"));

@@ -33,6 +33,7 @@ window_run_bench() {
   done
   echo "load after: $(uptime)"
   wine "$1" --report "$winset"
+  cp "$set/times.txt" "$BUILD_DIR/window_run_times.txt" # every round's figures, for a closer look
   rm -rf "$set"
 }
 
