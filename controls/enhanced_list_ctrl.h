@@ -89,6 +89,10 @@ class CEnhancedListCtrl : public CListCtrl
     int AppendRow(const ListRowAppend& row);
     // Shows the rows appended since the last time at once.
     void ShowAppendedRows();
+    // Appends rows at the end and shows them, all in one go: the list measures its rows and
+    // scroll bars once for all of them, and only the new rows in view are painted (when the
+    // window paints next), not the whole list.
+    void AppendRows(const ListRowAppend* rows, int nCount);
     static constexpr UINT kShowRowsMs = 250;
 
     // Compares two rows by their positions before the sort, from the texts the click took
@@ -144,6 +148,9 @@ class CEnhancedListCtrl : public CListCtrl
     void TakeSortTexts();
     void SetClassicSortArrow(int nColumn, BOOL bAscending);
     void SetThemedSortArrow(int nColumn, BOOL bAscending);
+    // Inserts the row at the end with its cells and colours; draws nothing. -1 on failure.
+    int InsertRow(const ListRowAppend& row);
+    void WriteRowColors(int nRow, COLORREF color);
 
     std::vector<std::string> m_sortTexts; // the sorted column by position, while a sort runs
     int m_nProgramWidths = 0;             // inside a width change that program code asked for
