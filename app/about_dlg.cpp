@@ -4,15 +4,31 @@
 #include <cstring>
 
 #include "app/about_texts.h"
+#include "framework/display_scale.h"
 #include "res/resource.h"
+
+namespace
+{
+constexpr int kAboutIconSize = 32;
+} // namespace
 
 CAboutDlg::CAboutDlg(CWnd* pParent) : CDialogEx(IDD_ABOUTBOX, pParent) {}
 
-CAboutDlg::~CAboutDlg() = default;
+CAboutDlg::~CAboutDlg()
+{
+    if (m_hIcon)
+        ::DestroyIcon(m_hIcon);
+}
 
 BOOL CAboutDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
+    const int iconSize = ScaleForDpi(kAboutIconSize, GetWindowDpi(m_hWnd));
+    m_hIcon = static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP),
+                                              IMAGE_ICON, iconSize, iconSize, LR_DEFAULTCOLOR));
+    if (m_hIcon)
+        ::SendDlgItemMessageA(m_hWnd, IDC_ABOUT_ICON, STM_SETICON,
+                              reinterpret_cast<WPARAM>(m_hIcon), 0);
     // The product's name stands out from the lines below it.
     LOGFONTA logFont = {};
     if (::GetObjectA(GetFont(), sizeof logFont, &logFont))

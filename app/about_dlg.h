@@ -19,6 +19,8 @@ class CAboutDlg : public CDialogEx
 
   private:
     CFont m_fontTitle;
+    // The product's icon at the display scale.
+    HICON m_hIcon = nullptr;
 };
 
 // "Version a.b.c.d (64-bit)" from the module's version resource; empty when it has none.

@@ -71,6 +71,18 @@ constexpr const char* kTipHelpLink = "Get more Help on using Sealwick";
 // The user guide is installed beside the executable.
 constexpr const char* kUserGuideFileName = "sealwick_guide.html";
 
+// The backgrounds' banners and the main window's footer, drawn as Unicode whatever the code
+// page.
+constexpr const wchar_t* kBannerFontFace = L"Tahoma";
+constexpr const wchar_t* kBannerMaker = L"Veltrane";
+constexpr const wchar_t* kBannerProduct = L"Sealwick";
+constexpr const wchar_t* kBannerTagline = L"Password protection for PDF files";
+constexpr const wchar_t* kBannerSettings = L"Settings";
+constexpr const wchar_t* kFooterProduct = L"Veltrane Sealwick";
+constexpr const wchar_t* kFooterTagline =
+    L"\u00B7  Lock, restrict and share PDF files with confidence";
+constexpr const wchar_t* kFooterCopyright = L"\u00A9 Veltrane Software";
+
 // The results list's commands.
 constexpr const char* kMsgSourceEmpty = "Source PDF file is empty.";
 constexpr const char* kMsgSourceNotFound = "Source PDF file is not found.";

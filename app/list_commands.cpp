@@ -10,6 +10,7 @@
 #include "base/file_system.h"
 #include "base/text_conversion.h"
 #include "controls/browser_launch.h"
+#include "framework/display_scale.h"
 #include "res/resource.h"
 
 namespace
@@ -194,6 +195,6 @@ void CMainWindow::OnClearList()
     m_btnClearList.EnableWindow(FALSE);
     m_btnOpenPdf.EnableWindow(FALSE);
     m_listResults.DeleteAllItems();
-    m_listResults.SetColumnWidth(kColumnStatus, kStatusWidthEmpty);
+    m_listResults.SetColumnWidth(kColumnStatus, ScaleForDpi(kStatusWidthEmpty, m_nDpi));
     RepaintListArea();
 }

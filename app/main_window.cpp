@@ -9,6 +9,7 @@
 #include "app/settings_messages.h"
 #include "base/text_conversion.h"
 #include "base/windows_version.h"
+#include "framework/display_scale.h"
 #include "framework/message_box.h"
 #include "framework/window_text.h"
 #include "res/resource.h"
@@ -23,10 +24,11 @@ constexpr int kMinTrackHeight = 580;
 
 CMainWindow::CMainWindow(CWnd* pParent)
     : CDialog(IDD_SEALWICK_DIALOG, pParent), RunActive(0), InitDone(0),
-      m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP))), m_dlgSettings(this),
-      m_settings(m_dlgSettings.m_settings), m_pListPopup(nullptr), m_pRadioSingleFile(nullptr),
-      m_pRadioFolder(nullptr), m_fieldsMode(OperationMode::SingleFile), m_pRunMessage(nullptr),
-      m_hFocusBeforeRun(nullptr), m_hFocusDuringRun(nullptr)
+      m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_APP))), m_nDpi(kDefaultDpi),
+      m_hBackdrop(nullptr), m_dlgSettings(this), m_settings(m_dlgSettings.m_settings),
+      m_pListPopup(nullptr), m_pRadioSingleFile(nullptr), m_pRadioFolder(nullptr),
+      m_fieldsMode(OperationMode::SingleFile), m_pRunMessage(nullptr), m_hFocusBeforeRun(nullptr),
+      m_hFocusDuringRun(nullptr)
 {
 }
 
@@ -73,6 +75,7 @@ const MessageMap* CMainWindow::GetMessageMap() const
         OnMessage<&CMainWindow::OnDropFiles>(WM_DROPFILES),
         OnMessage<&CMainWindow::OnGetMinMaxInfo>(WM_GETMINMAXINFO),
         OnMessage<&CMainWindow::OnLinkClicked>(WM_LINK_CLICKED),
+        OnMessage<&CMainWindow::OnDpiChanged>(WM_DPICHANGED),
         OnCommand<&CMainWindow::OnProtectPdf>(IDOK),
         OnCommand<&CMainWindow::OnSettings>(IDC_SETTINGS),
         OnCommand<&CMainWindow::OnModeSingleFile>(IDC_MODE_SINGLE_FILE),
@@ -174,8 +177,8 @@ bool CMainWindow::OnGetMinMaxInfo(WPARAM, LPARAM lParam, LRESULT& result)
     if (!InitDone)
         return false;
     auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-    info->ptMinTrackSize.x = kMinTrackWidth;
-    info->ptMinTrackSize.y = kMinTrackHeight;
+    info->ptMinTrackSize.x = ScaleForDpi(kMinTrackWidth, m_nDpi);
+    info->ptMinTrackSize.y = ScaleForDpi(kMinTrackHeight, m_nDpi);
     result = 0;
     return true;
 }

@@ -57,6 +57,10 @@ class CMainWindow : public CDialog
 
     SettingsRecord& GetSettings() { return m_dlgSettings.m_settings; }
 
+    // The DPI the window is laid out for: pixel lengths given at 100 % are taken to it with
+    // ScaleForDpi.
+    UINT GetLayoutDpi() const { return m_nDpi; }
+
     // The engine's part of a run, called on the run's thread; tests replace it.
     virtual void RunRequest(const ProtectionRequest& request, CProtectionView& view);
     // Called on the run's thread: shows a run's message on this window's thread and returns
@@ -99,6 +103,11 @@ class CMainWindow : public CDialog
     HICON m_hIcon;
     CFont m_fontHeader;
     CFont m_fontLink;
+    // The dialog's font once a change of scale replaced the template's.
+    CFont m_fontDialog;
+    // The DPI the window is laid out for.
+    UINT m_nDpi;
+    HWND m_hBackdrop;
     CImageList m_imgResults;
     // The one settings dialog carries the process's settings record.
     CSettingsDlg m_dlgSettings;
@@ -146,6 +155,7 @@ class CMainWindow : public CDialog
     LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
     bool OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT OnLinkClicked(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnProtectPdf();
     void OnSettings();
     void OnModeSingleFile();
@@ -192,7 +202,9 @@ class CMainWindow : public CDialog
     void ApplyModeTexts(OperationMode mode, const ModeTexts& texts);
     void SetUpShadeButtons();
     void SetUpLinks();
-    void SetUpMenuPictures();
+    // Fonts, pictures and icons at m_nDpi.
+    void ApplyDisplayScale();
+    void ScaleMenuPictures();
     void RestoreLastInputs();
     // A path field's text in the ANSI code page, at most maxChars characters.
     std::string ReadField(const CWnd& field, size_t maxChars = kFieldMaxChars) const;

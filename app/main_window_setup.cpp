@@ -3,8 +3,10 @@
 
 #include "app/app_texts.h"
 #include "app/results_list_setup.h"
+#include "app/window_backdrops.h"
 #include "base/executable_path.h"
-#include "framework/background_picture.h"
+#include "framework/backdrop.h"
+#include "framework/display_scale.h"
 #include "framework/window_text.h"
 #include "res/resource.h"
 
@@ -21,6 +23,8 @@ constexpr int kTransparentLabels[] = {
 };
 
 constexpr COLORREF kLabelColour = RGB(0, 0, 0);
+constexpr LONG kLinkFontHeight = 14;
+constexpr int kMenuPictureSize = 13;
 constexpr COLORREF kLabelHoverColour = RGB(255, 0, 0);
 
 struct ShadeButtonLook
@@ -53,8 +57,30 @@ const ShadeButtonLook kShadeButtons[] = {
 struct MenuPicture
 {
     CBitmap CMainWindow::*bitmap;
+    UINT icon;
     UINT commands[6];
 };
+
+// A menu picture at the display scale: its icon on the menu's colour, as menus take bitmaps.
+HBITMAP MakeMenuPicture(UINT iconId, UINT dpi)
+{
+    const int size = ScaleForDpi(kMenuPictureSize, dpi);
+    HICON icon = LoadIconForDpi(iconId, dpi);
+    HDC hScreen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(hScreen, size, size);
+    CMemoryDC mem(CreateCompatibleDC(hScreen));
+    ReleaseDC(nullptr, hScreen);
+    if (bitmap && mem.GetSafeHandle())
+    {
+        CScopedSelection selection(mem, bitmap);
+        FillSolid(mem, {0, 0, size, size}, GetSysColor(COLOR_MENU));
+        if (icon)
+            DrawIconEx(mem, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    }
+    if (icon)
+        DestroyIcon(icon);
+    return bitmap;
+}
 
 // A restored text of one character is taken as nothing.
 bool IsRestorable(const std::string& text)
@@ -71,17 +97,22 @@ std::string UserGuidePath()
 
 void CMainWindow::SetUpMainWindow()
 {
-    KeepBackgroundPictureBeneath(m_hWnd);
-    SetUpResultsList(m_listResults, m_fontHeader, m_imgResults);
+    // The window re-lays itself when it moves to a monitor of another scale.
+    TakeOverDpiChanges(m_hWnd);
+    m_nDpi = GetWindowDpi(m_hWnd);
+    m_hBackdrop = PaintBackdropBeneath(m_hWnd, IDC_BACKDROP, PaintMainBackdrop);
+    SetUpResultsList(m_listResults, m_fontHeader, m_imgResults, m_nDpi);
 
     m_pRadioSingleFile = GetDlgItem(IDC_MODE_SINGLE_FILE);
     m_pRadioFolder = GetDlgItem(IDC_MODE_FOLDER);
 
     m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(1, 100));
 
-    SetUpMenuPictures();
+    m_menuList.LoadMenu(IDR_LIST_MENU);
+    m_pListPopup = m_menuList.GetSafeHandle() ? m_menuList.GetSubMenu(0) : nullptr;
     SetUpLinks();
     SetUpShadeButtons();
+    ApplyDisplayScale();
 
     m_btnOpenPdf.EnableWindow(FALSE);
     m_btnClearList.EnableWindow(FALSE);
@@ -100,47 +131,66 @@ void CMainWindow::SetUpMainWindow()
     RestoreLastInputs();
 }
 
-void CMainWindow::SetUpMenuPictures()
+void CMainWindow::ApplyDisplayScale()
 {
-    static const MenuPicture pictures[] = {
+    ScaleMenuPictures();
+
+    m_fontLink.CreateFont(ScaleForDpi(kLinkFontHeight, m_nDpi), 0, 0, 0, FW_BOLD, FALSE, FALSE,
+                          FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kLinkFontFace);
+    for (CStaticHyperLink* link : {&m_linkHelp, &m_linkAbout})
+        link->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLink)),
+                          TRUE);
+
+    for (const ShadeButtonLook& look : kShadeButtons)
+    {
+        CShadeButton& button = this->*look.button;
+        if (look.fontHeight)
+            button.SetLabelFont(kButtonFontFace, ScaleForDpi(look.fontHeight, m_nDpi),
+                                look.fontWeight, 0, 0);
+        button.BuildShadeImages();
+        button.LoadButtonIcons(look.iconNormal, look.iconDisabled, look.iconHover, look.iconOffset);
+        button.Invalidate();
+    }
+}
+
+void CMainWindow::ScaleMenuPictures()
+{
+    static const MenuPicture kMenuPictures[] = {
         {&CMainWindow::m_bmpMenuCopy,
+         IDI_MENU_COPY,
          {IDM_COPY_ENTIRE_ROW, IDM_COPY_FILE_NAME, IDM_COPY_PDF_VERSION, IDM_COPY_ENCRYPTION,
           IDM_COPY_TARGET_FILE, IDM_COPY_STATUS}},
-        {&CMainWindow::m_bmpMenuPdf, {IDM_OPEN_SOURCE_PDF, IDM_OPEN_TARGET_PDF}},
-        {&CMainWindow::m_bmpMenuFolder, {IDM_OPEN_SOURCE_FOLDER, IDM_OPEN_TARGET_FOLDER}},
-        {&CMainWindow::m_bmpMenuCross, {IDM_REMOVE_FROM_LIST, IDM_CLEAR_ENTIRE_LIST}},
+        {&CMainWindow::m_bmpMenuPdf, IDI_MENU_PDF, {IDM_OPEN_SOURCE_PDF, IDM_OPEN_TARGET_PDF}},
+        {&CMainWindow::m_bmpMenuFolder,
+         IDI_MENU_FOLDER,
+         {IDM_OPEN_SOURCE_FOLDER, IDM_OPEN_TARGET_FOLDER}},
+        {&CMainWindow::m_bmpMenuCross,
+         IDI_MENU_CROSS,
+         {IDM_REMOVE_FROM_LIST, IDM_CLEAR_ENTIRE_LIST}},
     };
-    static const UINT bitmapIds[] = {IDB_MENU_COPY, IDB_MENU_PDF, IDB_MENU_FOLDER, IDB_MENU_CROSS};
-
-    m_menuList.LoadMenu(IDR_LIST_MENU);
-    m_pListPopup = m_menuList.GetSafeHandle() ? m_menuList.GetSubMenu(0) : nullptr;
-    for (size_t i = 0; i < sizeof pictures / sizeof pictures[0]; ++i)
-        (this->*pictures[i].bitmap).LoadBitmap(bitmapIds[i]);
-    if (!m_pListPopup)
-        return;
-    for (const MenuPicture& picture : pictures)
+    for (const MenuPicture& picture : kMenuPictures)
     {
-        HBITMAP hBitmap = this->*picture.bitmap;
-        for (UINT command : picture.commands)
-            if (command)
-                m_pListPopup->SetMenuItemBitmaps(command, MF_BYCOMMAND, hBitmap, hBitmap);
+        CBitmap& bitmap = this->*picture.bitmap;
+        // The entries take the new picture before the old one goes.
+        HBITMAP hOld = bitmap.Detach();
+        bitmap.Attach(MakeMenuPicture(picture.icon, m_nDpi));
+        if (m_pListPopup)
+            for (UINT command : picture.commands)
+                if (command)
+                    m_pListPopup->SetMenuItemBitmaps(command, MF_BYCOMMAND, bitmap, bitmap);
+        if (hOld)
+            DeleteObject(hOld);
     }
 }
 
 void CMainWindow::SetUpLinks()
 {
-    m_fontLink.CreateFont(14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, kLinkFontFace);
     const std::string guide = UserGuidePath();
     m_linkHelp.SetLinkUrl(guide.c_str());
     m_dlgSettings.SetUserGuideAddress(guide);
     m_linkHelp.m_bTipEnabled = 1;
     m_linkHelp.SetLinkTipText(kTipHelpLink);
-    m_linkHelp.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLink)),
-                           TRUE);
-    m_linkAbout.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLink)),
-                            TRUE);
     m_linkAbout.m_bNotifyParent = 1;
 }
 
@@ -149,14 +199,26 @@ void CMainWindow::SetUpShadeButtons()
     for (const ShadeButtonLook& look : kShadeButtons)
     {
         CShadeButton& button = this->*look.button;
-        if (look.fontHeight)
-            button.SetLabelFont(kButtonFontFace, look.fontHeight, look.fontWeight, 0, 0);
         button.SetTipTexts(look.tip, "");
-        button.BuildShadeImages();
         button.m_clrLabel = kLabelColour;
         button.m_clrLabelHover = kLabelHoverColour;
-        button.LoadButtonIcons(look.iconNormal, look.iconDisabled, look.iconHover, look.iconOffset);
     }
+}
+
+LRESULT CMainWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    const UINT dpi = HIWORD(wParam);
+    if (!dpi || dpi == m_nDpi)
+        return 0;
+    if (HFONT hFont = RelayDialogForDpi(m_hWnd, m_nDpi, dpi, reinterpret_cast<const RECT*>(lParam)))
+        m_fontDialog.Attach(hFont);
+    const UINT oldDpi = m_nDpi;
+    m_nDpi = dpi;
+    ScaleResultsList(m_listResults, m_fontHeader, m_imgResults, dpi, oldDpi);
+    ApplyDisplayScale();
+    RefreshBackdrop(m_hBackdrop);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
+    return 0;
 }
 
 void CMainWindow::RestoreLastInputs()

@@ -102,8 +102,8 @@ UINT ProtectionWorker(LPVOID pParam)
     const CRunEndGuard end(dlg, view, failure);
     try
     {
-        view.LockInputs();
-        ::SendMessageA(hList, LVM_DELETEALLITEMS, 0, 0);
+        // The press has locked the inputs and emptied the list on the window's thread already;
+        // doing it again from here would only wait for that thread twelve times more.
         ::SendMessageA(hList, LVM_SETCOLUMNWIDTH, kStatusColumn,
                        MAKELPARAM(kStatusWidthRunning, 0));
         ::ShowWindow(::GetDlgItem(dlg.m_hWnd, IDOK), SW_HIDE);

@@ -32,7 +32,7 @@ struct RunStart
 };
 
 // The thread procedure; pParam is a RunStart made with new, which the worker owns and
-// deletes. Locks the window, runs the request, restores the window (showing what failed when
-// the run itself failed) and returns 1. The caller has set RunActive; the worker clears it
-// after its last step on the window.
+// deletes. Swaps the button for the bar, runs the request, restores the window (showing what
+// failed when the run itself failed) and returns 1. The caller has set RunActive, locked the
+// inputs and emptied the list; the worker clears RunActive after its last step on the window.
 UINT ProtectionWorker(LPVOID pParam);

@@ -6,7 +6,9 @@
 #include "app/app_texts.h"
 #include "app/settings_messages.h"
 #include "app/settings_texts.h"
-#include "framework/background_picture.h"
+#include "app/window_backdrops.h"
+#include "framework/backdrop.h"
+#include "framework/display_scale.h"
 #include "framework/message_box.h"
 #include "framework/window_text.h"
 #include "res/resource.h"
@@ -68,7 +70,10 @@ std::string ToAddress(const std::string& guide)
 }
 } // namespace
 
-CSettingsDlg::CSettingsDlg(CWnd* pParent) : CDialogEx(IDD_SETTINGS, pParent), m_bChanged(0) {}
+CSettingsDlg::CSettingsDlg(CWnd* pParent)
+    : CDialogEx(IDD_SETTINGS, pParent), m_bChanged(0), m_nDpi(kDefaultDpi), m_hBackdrop(nullptr)
+{
+}
 
 CSettingsDlg::~CSettingsDlg() = default;
 
@@ -97,7 +102,8 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
 void CSettingsDlg::SetUpButton(CShadeButton& button, const char* tip, UINT iconNormal,
                                UINT iconDisabled, UINT iconHover)
 {
-    button.SetLabelFont(kSettingsButtonFontFace, kButtonFontHeight, kButtonFontWeight, 0, 0);
+    button.SetLabelFont(kSettingsButtonFontFace, ScaleForDpi(kButtonFontHeight, m_nDpi),
+                        kButtonFontWeight, 0, 0);
     button.SetTipTexts(tip, "");
     button.BuildShadeImages();
     button.m_clrLabel = kButtonLabel;
@@ -108,7 +114,9 @@ void CSettingsDlg::SetUpButton(CShadeButton& button, const char* tip, UINT iconN
 BOOL CSettingsDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
-    KeepBackgroundPictureBeneath(m_hWnd);
+    TakeOverDpiChanges(m_hWnd);
+    m_nDpi = GetWindowDpi(m_hWnd);
+    m_hBackdrop = PaintBackdropBeneath(m_hWnd, IDC_BACKDROP, PaintSettingsBackdrop);
 
     SetUpButton(m_btnSave, kTipSaveSettings, IDI_SAVE_NORMAL, IDI_SAVE_DISABLED, IDI_SAVE_HOVER);
     SetUpButton(m_btnClose, kTipCloseSettings, IDI_CLOSE_NORMAL, IDI_CLOSE_DISABLED,
@@ -249,6 +257,22 @@ void CSettingsDlg::OnClose()
     OnCancel();
 }
 
+LRESULT CSettingsDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    const UINT dpi = HIWORD(wParam);
+    if (!dpi || dpi == m_nDpi)
+        return 0;
+    if (HFONT hFont = RelayDialogForDpi(m_hWnd, m_nDpi, dpi, reinterpret_cast<const RECT*>(lParam)))
+        m_fontDialog.Attach(hFont);
+    m_nDpi = dpi;
+    SetUpButton(m_btnSave, kTipSaveSettings, IDI_SAVE_NORMAL, IDI_SAVE_DISABLED, IDI_SAVE_HOVER);
+    SetUpButton(m_btnClose, kTipCloseSettings, IDI_CLOSE_NORMAL, IDI_CLOSE_DISABLED,
+                IDI_CLOSE_HOVER);
+    RefreshBackdrop(m_hBackdrop);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
+    return 0;
+}
+
 LRESULT CSettingsDlg::OnEraseBkgnd(WPARAM, LPARAM)
 {
     // The background picture covers the whole dialog.
@@ -291,6 +315,7 @@ const MessageMap* CSettingsDlg::GetMessageMap() const
         OnCommand<&CSettingsDlg::MarkChanged>(IDC_ENCRYPTION_TYPE, CBN_SELCHANGE),
         OnCommand<&CSettingsDlg::MarkChanged>(IDC_ENCRYPTION_TYPE, CBN_EDITCHANGE),
         OnMessage<&CSettingsDlg::OnEraseBkgnd>(WM_ERASEBKGND),
+        OnMessage<&CSettingsDlg::OnDpiChanged>(WM_DPICHANGED),
         OnCtlColor<&CSettingsDlg::OnCtlColorLabels>(),
     };
     static const MessageMap map(CDialogEx::GetMessageMap(), entries);

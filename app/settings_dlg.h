@@ -12,6 +12,7 @@
 #include "controls/static_hyperlink.h"
 #include "framework/control_wrappers.h"
 #include "framework/dialog.h"
+#include "framework/gdi.h"
 #include "settings/settings_record.h"
 
 class CSettingsDlg : public CDialogEx
@@ -66,6 +67,7 @@ class CSettingsDlg : public CDialogEx
     void OnAllowSignedLabel();
     void MarkChanged();
     LRESULT OnEraseBkgnd(WPARAM, LPARAM);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     HBRUSH OnCtlColorLabels(HDC hDC, HWND hCtl, UINT ctlType);
 
   private:
@@ -75,4 +77,9 @@ class CSettingsDlg : public CDialogEx
     std::string ReadSuffix() const;
 
     std::string m_strHelpUrl;
+    // The DPI the dialog is laid out for, its font once a change of scale replaced the
+    // template's, and the control its background is painted on.
+    UINT m_nDpi;
+    CFont m_fontDialog;
+    HWND m_hBackdrop;
 };

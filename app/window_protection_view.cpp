@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <array>
+
 #include "app/main_window.h"
 #include "res/resource.h"
 
@@ -34,7 +36,15 @@ constexpr int kUnlockedControls[] = {
     IDC_PREVENT_MODIFY,
     IDC_PREVENT_PRINT,
 };
-constexpr int kLastProgress = 100;
+// While reports keep coming the window takes them together, a few times a second: taking
+// each row as it comes would wake the window, lay out the list and move the bar for every file.
+constexpr UINT_PTR kTakeReportsTimer = 0x5EB;
+constexpr UINT kTakeReportsMs = 250;
+
+void CALLBACK TakeReportsAgain(HWND hWnd, UINT, UINT_PTR, DWORD)
+{
+    ::SendMessageA(hWnd, WM_RUN_REPORTS, 0, 0);
+}
 } // namespace
 
 bool CRunQueue::Push(Report report)
@@ -51,7 +61,9 @@ std::vector<CRunQueue::Report> CRunQueue::Take()
     std::vector<Report> reports;
     std::lock_guard<std::mutex> lock(m_mutex);
     reports.swap(m_reports);
-    m_bNudged = false;
+    // A take that found reports is followed by another (the window's timer), so what comes
+    // meanwhile needs no nudge; after an empty one the next report nudges.
+    m_bNudged = !reports.empty();
     return reports;
 }
 
@@ -63,24 +75,38 @@ void CRunQueue::ForgetNudge()
 
 void ShowRunReports(CMainWindow& dlg, CRunQueue& queue)
 {
-    for (const CRunQueue::Report& report : queue.Take())
+    const std::vector<CRunQueue::Report> reports = queue.Take();
+    if (reports.empty())
+    {
+        ::KillTimer(dlg.m_hWnd, kTakeReportsTimer);
+        return;
+    }
+    if (!::SetTimer(dlg.m_hWnd, kTakeReportsTimer, kTakeReportsMs, &TakeReportsAgain))
+        queue.ForgetNudge();
+
+    // Nothing sorts the list while a run is under way, so the end is the rows' place.
+    constexpr int kCells = 6;
+    std::vector<std::array<const char*, kCells>> texts;
+    std::vector<ListRowAppend> rows;
+    texts.reserve(reports.size());
+    rows.reserve(reports.size());
+    int nPos = -1;
+    for (const CRunQueue::Report& report : reports)
     {
         if (!report.bRow)
         {
-            dlg.m_progress.SetPos(report.nPos);
-            // Every row of the run is in: show the last ones now rather than at the next tick.
-            if (report.nPos == kLastProgress)
-                dlg.m_listResults.ShowAppendedRows();
+            nPos = report.nPos; // the bar only shows the last
             continue;
         }
-        // Nothing sorts the list while a run is under way, so the end is the row's place.
         const ResultRow& row = report.row;
-        const char* texts[] = {row.strFileName.c_str(),   row.strPdfVersion.c_str(),
-                               row.strEncryption.c_str(), row.strTargetFile.c_str(),
-                               row.strStatus.c_str(),     row.strSourceFile.c_str()};
-        dlg.m_listResults.AppendRow(
-            {texts, static_cast<int>(sizeof texts / sizeof texts[0]), 0, row.clrText});
+        texts.push_back({row.strFileName.c_str(), row.strPdfVersion.c_str(),
+                         row.strEncryption.c_str(), row.strTargetFile.c_str(),
+                         row.strStatus.c_str(), row.strSourceFile.c_str()});
+        rows.push_back({texts.back().data(), kCells, 0, row.clrText});
     }
+    dlg.m_listResults.AppendRows(rows.data(), static_cast<int>(rows.size()));
+    if (nPos >= 0)
+        dlg.m_progress.SetPos(nPos);
 }
 
 CWindowProtectionView::CWindowProtectionView(CMainWindow& dlg, std::shared_ptr<CRunQueue> queue)

@@ -35,9 +35,11 @@ class CRunQueue
         ResultRow row;
     };
 
-    // Keeps a report; true when the window must be nudged (it was not since it last took).
+    // Keeps a report; true when the window must be nudged (its last take found nothing, or
+    // it has not taken yet, so nothing brings it back on its own).
     bool Push(Report report);
-    // Everything kept so far, oldest first; the queue is empty afterwards.
+    // Everything kept so far, oldest first; the queue is empty afterwards. A take that found
+    // reports leaves the queue nudged: the window comes back for the rest on its own.
     std::vector<Report> Take();
     // After a nudge that could not be posted: the next report nudges again.
     void ForgetNudge();
@@ -48,8 +50,9 @@ class CRunQueue
     bool m_bNudged = false;
 };
 
-// Shows what the queue holds on the window: rows at the end of the list, the bar's position.
-// Called on the window's thread.
+// Shows what the queue holds on the window: rows at the end of the list, the bar's last
+// position. While it finds reports it comes back a few times a second on a timer of the
+// window's, so a run's rows are shown in batches as they come. Called on the window's thread.
 void ShowRunReports(CMainWindow& dlg, CRunQueue& queue);
 
 class CWindowProtectionView : public CProtectionView

@@ -231,8 +231,16 @@ void CEnhancedListCtrl::SetColumnSortType(int nColumn, int nSortType)
         m_nSortType[nColumn] = nSortType;
 }
 
+void CEnhancedListCtrl::RefreshSortArrow()
+{
+    if (m_nArrowColumn >= 0)
+        SetSortArrow(m_nArrowColumn, m_bArrowAscending);
+}
+
 void CEnhancedListCtrl::SetSortArrow(int nColumn, BOOL bAscending)
 {
+    m_nArrowColumn = nColumn;
+    m_bArrowAscending = bAscending;
     if (IsThemedCommonControls())
         SetThemedSortArrow(nColumn, bAscending);
     else
@@ -299,12 +307,17 @@ void CEnhancedListCtrl::SetRowTextColor(int nRow, COLORREF color)
 {
     if (!m_bColorColumns)
         return;
+    WriteRowColors(nRow, color);
+    RedrawItems(nRow, nRow);
+}
+
+void CEnhancedListCtrl::WriteRowColors(int nRow, COLORREF color)
+{
     char text[16];
     std::snprintf(text, sizeof text, "%d", static_cast<int>(color));
     SetItemText(nRow, m_nTextColorColumn, text);
     std::snprintf(text, sizeof text, "%d", static_cast<int>(kWhite));
     SetItemText(nRow, m_nBackColorColumn, text);
-    RedrawItems(nRow, nRow);
 }
 
 void CEnhancedListCtrl::ReindexItems()
@@ -335,6 +348,16 @@ int CEnhancedListCtrl::AppendRow(const ListRowAppend& row)
         m_bRowsPending = true;
         ::SetTimer(m_hWnd, kShowRowsTimer, kShowRowsMs, nullptr);
     }
+    const int nRow = InsertRow(row);
+    if (nRow >= 0 && m_bColorColumns)
+        RedrawItems(nRow, nRow);
+    return nRow;
+}
+
+int CEnhancedListCtrl::InsertRow(const ListRowAppend& row)
+{
+    if (row.nTexts < 1)
+        return -1;
     const int nIndex = GetItemCount();
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
@@ -348,7 +371,8 @@ int CEnhancedListCtrl::AppendRow(const ListRowAppend& row)
         return -1;
     for (int nColumn = 1; nColumn < row.nTexts; ++nColumn)
         SetItemText(nRow, nColumn, row.texts[nColumn]);
-    SetRowTextColor(nRow, row.clrText);
+    if (m_bColorColumns)
+        WriteRowColors(nRow, row.clrText);
     return nRow;
 }
 
@@ -360,6 +384,44 @@ void CEnhancedListCtrl::ShowAppendedRows()
     m_bRowsPending = false;
     SendMessage(WM_SETREDRAW, TRUE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+void CEnhancedListCtrl::AppendRows(const ListRowAppend* rows, int nCount)
+{
+    if (nCount <= 0)
+        return;
+    // Rows held across messages may have missed a paint: those show the whole list.
+    ShowAppendedRows();
+    const int nFirst = GetItemCount();
+    RECT rcBefore = {};
+    ::GetClientRect(m_hWnd, &rcBefore);
+    // Drawing switched back on marks the whole list as due; what was due before is kept.
+    HRGN hDue = ::CreateRectRgn(0, 0, 0, 0);
+    const int nDue = hDue ? ::GetUpdateRgn(m_hWnd, hDue, FALSE) : ERROR;
+    SendMessage(WM_SETREDRAW, FALSE);
+    for (int i = 0; i < nCount; ++i)
+        InsertRow(rows[i]);
+    SendMessage(WM_SETREDRAW, TRUE); // the scroll bars take the new count here
+    RECT rcAfter = {};
+    ::GetClientRect(m_hWnd, &rcAfter);
+    if (nDue == ERROR || !::EqualRect(&rcBefore, &rcAfter))
+        // A scroll bar came or went: everything moves.
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    else
+    {
+        ::ValidateRect(m_hWnd, nullptr);
+        if (nDue != NULLREGION)
+            ::InvalidateRgn(m_hWnd, hDue, TRUE);
+        // Of the new rows, only those in view (a partly shown one too) need painting.
+        const int nTop = static_cast<int>(SendMessage(LVM_GETTOPINDEX));
+        const int nFrom = std::max(nFirst, nTop);
+        const int nTo =
+            std::min(GetItemCount() - 1, nTop + static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE)));
+        if (nFrom <= nTo)
+            RedrawItems(nFrom, nTo);
+    }
+    if (hDue)
+        ::DeleteObject(hDue);
 }
 
 bool CEnhancedListCtrl::OnTimer(WPARAM wParam, LPARAM, LRESULT& result)

@@ -74,6 +74,8 @@ class CEnhancedListCtrl : public CListCtrl
     void InsertColorColumns();
     void SetColumnSortType(int nColumn, int nSortType);
     void SetSortArrow(int nColumn, BOOL bAscending);
+    // Draws the indicator again where it stands, with the bitmaps set now.
+    void RefreshSortArrow();
     // The bitmaps (resource ids in the program's module) the classic indicator shows for an
     // ascending and a descending sort; without them a classic header shows no indicator.
     void SetClassicSortBitmaps(UINT nAscendingId, UINT nDescendingId);
@@ -87,6 +89,10 @@ class CEnhancedListCtrl : public CListCtrl
     int AppendRow(const ListRowAppend& row);
     // Shows the rows appended since the last time at once.
     void ShowAppendedRows();
+    // Appends rows at the end and shows them, all in one go: the list measures its rows and
+    // scroll bars once for all of them, and only the new rows in view are painted (when the
+    // window paints next), not the whole list.
+    void AppendRows(const ListRowAppend* rows, int nCount);
     static constexpr UINT kShowRowsMs = 250;
 
     // Compares two rows by their positions before the sort, from the texts the click took
@@ -102,6 +108,10 @@ class CEnhancedListCtrl : public CListCtrl
     int m_nFixedCount;
     UINT m_nAscendingBitmap;
     UINT m_nDescendingBitmap;
+    // Where the indicator stands (-1: nowhere yet), so that it can be drawn again at another
+    // display scale.
+    int m_nArrowColumn = -1;
+    BOOL m_bArrowAscending = TRUE;
     std::string m_strToolTip;
     bool m_bRowsPending = false; // drawing is held while appended rows wait to be shown
 
@@ -138,6 +148,9 @@ class CEnhancedListCtrl : public CListCtrl
     void TakeSortTexts();
     void SetClassicSortArrow(int nColumn, BOOL bAscending);
     void SetThemedSortArrow(int nColumn, BOOL bAscending);
+    // Inserts the row at the end with its cells and colours; draws nothing. -1 on failure.
+    int InsertRow(const ListRowAppend& row);
+    void WriteRowColors(int nRow, COLORREF color);
 
     std::vector<std::string> m_sortTexts; // the sorted column by position, while a sort runs
     int m_nProgramWidths = 0;             // inside a width change that program code asked for

@@ -8,11 +8,14 @@
 #include <new>
 #include <vector>
 
+#include "framework/display_scale.h"
+
 namespace
 {
 // The label is read like every other window text of the product.
 constexpr int kLabelBufferSize = 1000;
 constexpr int kTipMaxWidth = 300;
+constexpr int kFocusInset = 4;
 
 void SetMixedPalette(CShadeImage& image, COLORREF shadow, COLORREF face, COLORREF highlight)
 {
@@ -77,7 +80,7 @@ void FillFace(HDC hDC, const RECT& rc)
 
 CShadeButton::CShadeButton()
     : m_pLabelLogFont(nullptr), m_bChecked(0), m_bPushLike(0), m_nKind(SHADE_PUSH), m_bHover(0),
-      m_bLButtonDown(0), m_nFocusInset(4), m_clrLabel(GetSysColor(COLOR_BTNTEXT)),
+      m_bLButtonDown(0), m_nFocusInset(kFocusInset), m_clrLabel(GetSysColor(COLOR_BTNTEXT)),
       m_clrLabelHover(GetSysColor(COLOR_BTNTEXT)), m_bFrame(1), m_hIconNormal(nullptr),
       m_hIconPressed(nullptr), m_hIconHover(nullptr), m_hIconDisabled(nullptr), m_rcIcon{},
       m_nTextFormat(DT_SINGLELINE | DT_VCENTER | DT_CENTER), m_bFlat(0)
@@ -169,7 +172,7 @@ void CShadeButton::SetTipTexts(const char* text, const char* checkedText)
     if (m_wndTip.AddTool(this, GetTipTextToShow().c_str()))
     {
         m_wndTip.Activate(TRUE);
-        m_wndTip.SetMaxTipWidth(kTipMaxWidth);
+        m_wndTip.SetMaxTipWidth(ScaleForDpi(kTipMaxWidth, GetWindowDpi(m_hWnd)));
     }
 }
 
@@ -190,6 +193,8 @@ void CShadeButton::RelayTipEvent(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CShadeButton::BuildShadeImages()
 {
+    // The focus rectangle's inset and the label's margin follow the display scale.
+    m_nFocusInset = static_cast<short>(ScaleForDpi(kFocusInset, GetWindowDpi(m_hWnd)));
     RECT rc = {};
     GetWindowRect(&rc);
     BuildShadeImages(rc.right - rc.left, rc.bottom - rc.top, GetSysColor(COLOR_BTNSHADOW),
@@ -253,12 +258,9 @@ void CShadeButton::DestroyIcons()
 void CShadeButton::LoadButtonIcons(UINT normalId, UINT disabledId, UINT hoverId, int xOffset)
 {
     DestroyIcons();
-    HINSTANCE instance = AfxGetResourceHandle();
-    auto load = [instance](UINT id)
-    {
-        return static_cast<HICON>(
-            LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
-    };
+    // Each icon at the size that suits the button's display scale.
+    const UINT dpi = GetWindowDpi(m_hWnd);
+    auto load = [dpi](UINT id) { return LoadIconForDpi(id, dpi); };
     m_hIconNormal = load(normalId);
     if (!m_hIconNormal)
         return;
@@ -271,7 +273,7 @@ void CShadeButton::LoadButtonIcons(UINT normalId, UINT disabledId, UINT hoverId,
         const int hotX = static_cast<int>(info.xHotspot);
         const int hotY = static_cast<int>(info.yHotspot);
         SetRect(&m_rcIcon, 0, 0, 2 * hotX, 2 * hotY);
-        OffsetRect(&m_rcIcon, m_nFocusInset + xOffset,
+        OffsetRect(&m_rcIcon, m_nFocusInset + ScaleForDpi(xOffset, dpi),
                    std::max(static_cast<int>(window.bottom - window.top) / 2 - hotY, 0));
         if (info.hbmColor)
             DeleteObject(info.hbmColor);

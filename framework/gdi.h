@@ -118,6 +118,11 @@ class CMenu : public COwnedHandle<HMENU, ::DestroyMenu>
     std::map<HMENU, std::unique_ptr<CMenu>> m_subMenus;
 };
 
+// Pens, brushes and fonts a painter makes for one paint, deleted with their holders.
+using CPenHandle = COwnedHandle<HPEN, ::DeleteObject>;
+using CBrushHandle = COwnedHandle<HBRUSH, ::DeleteObject>;
+using CFontHandle = COwnedHandle<HFONT, ::DeleteObject>;
+
 // A memory device context, deleted with its holder.
 using CMemoryDC = COwnedHandle<HDC, ::DeleteDC>;
 

@@ -27,13 +27,18 @@
 #define IDI_CLOSE_HOVER 252
 #define IDB_SORT_DOWN 131
 #define IDB_SORT_UP 132
-#define IDB_MENU_COPY 158
-#define IDB_MENU_CROSS 173
-#define IDB_MENU_FOLDER 264
-#define IDB_MENU_PDF 265
-#define IDB_MAIN 260
-#define IDB_SETTINGS 261
+#define IDB_SORT_DOWN_150 133
+#define IDB_SORT_UP_150 134
+#define IDB_SORT_DOWN_200 135
+#define IDB_SORT_UP_200 136
+#define IDI_MENU_COPY 158
+#define IDI_MENU_CROSS 173
+#define IDI_MENU_FOLDER 264
+#define IDI_MENU_PDF 265
 #define IDB_OFFER 270
+
+// The control that the main window and the settings dialog paint their background on.
+#define IDC_BACKDROP 1120
 
 // Controls that nothing looks up (pictures, separators).
 #ifndef IDC_STATIC

@@ -77,6 +77,21 @@ toolchain="$here/cmake/mingw-w64.cmake"
 export PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig"   # never the host's zlib.pc
 export PKG_CONFIG_PATH=
 
+# SQLite's amalgamation is made by a single-threaded native script: it runs beside the other
+# two builds instead of after them.
+build_sqlite() {
+  log "building SQLite $SQLITE_VERSION"
+  mkdir -p "$work/b-sqlite" "$prefix/include" "$prefix/lib"
+  (cd "$work/b-sqlite" && "$src/sqlite3-$SQLITE_VERSION/configure" --disable-tcl >/dev/null &&
+    make -s sqlite3.c >&2)
+  cp "$work/b-sqlite/sqlite3.h" "$work/b-sqlite/sqlite3ext.h" "$prefix/include/"
+  x86_64-w64-mingw32-gcc-posix -O2 -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION \
+    -c "$work/b-sqlite/sqlite3.c" -o "$work/b-sqlite/sqlite3.o"
+  x86_64-w64-mingw32-ar rcs "$prefix/lib/libsqlite3.a" "$work/b-sqlite/sqlite3.o"
+}
+build_sqlite &
+sqlite_pid=$!
+
 log "building libjpeg-turbo $JPEG_VERSION"
 cmake -S "$src/libjpeg-turbo-$JPEG_VERSION" -B "$work/b-jpeg" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DENABLE_SHARED=OFF \
@@ -94,14 +109,8 @@ cmake --install "$work/b-qpdf" --component lib >&2
 cmake --install "$work/b-qpdf" --component dev >&2
 [ -f "$prefix/lib/libqpdf.a" ] || { log "qpdf did not install libqpdf.a"; exit 1; }
 
-log "building SQLite $SQLITE_VERSION"
-mkdir -p "$work/b-sqlite"
-(cd "$work/b-sqlite" && "$src/sqlite3-$SQLITE_VERSION/configure" --disable-tcl >/dev/null && make -s sqlite3.c >&2)
-mkdir -p "$prefix/include" "$prefix/lib"
-cp "$work/b-sqlite/sqlite3.h" "$work/b-sqlite/sqlite3ext.h" "$prefix/include/"
-x86_64-w64-mingw32-gcc-posix -O2 -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION \
-  -c "$work/b-sqlite/sqlite3.c" -o "$work/b-sqlite/sqlite3.o"
-x86_64-w64-mingw32-ar rcs "$prefix/lib/libsqlite3.a" "$work/b-sqlite/sqlite3.o"
+wait "$sqlite_pid" || { log "SQLite did not build"; exit 1; }
+[ -f "$prefix/lib/libsqlite3.a" ] || { log "SQLite did not install libsqlite3.a"; exit 1; }
 
 rm -rf "$work"
 touch "$prefix/.complete"

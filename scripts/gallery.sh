@@ -29,16 +29,37 @@ rm -rf "$out"
 mkdir -p "$out"
 wine_prefix_ready
 own_display_start gallery
-trap 'own_display_stop; rm -rf "$staging"' EXIT
+trap 'wine_set_log_pixels 96; own_display_stop; rm -rf "$staging"' EXIT
 wine_start_server
 failed=0
-for program in "${programs[@]}"; do
+run_program() { # program folder
   # Wine's drive Z: is the Unix root.
-  if ! wine "$program" "Z:${staging//\//\\}" </dev/null; then
-    echo "gallery: $(basename "$program") failed" >&2
+  if ! wine "$1" "Z:${2//\//\\}" </dev/null; then
+    echo "gallery: $(basename "$1") failed" >&2
     failed=1
   fi
+}
+for program in "${programs[@]}"; do
+  run_program "$program" "$staging"
 done
 python3 "$here/bmp_to_png.py" "$staging" "$out"
+
+# The main window and the settings dialog again at 150 % and 200 %: Wine takes the scale for
+# every program it starts from then on, so it goes back to 100 % at the end.
+for dpi in 144 192; do
+  percent=$((dpi * 100 / 96))
+  mkdir -p "$staging/$percent" "$out/$percent"
+  wine_set_log_pixels "$dpi"
+  for name in main_window_gallery dialogs_gallery; do
+    run_program "$BUILD_DIR/gallery-build/$name.exe" "$staging/$percent"
+  done
+  python3 "$here/bmp_to_png.py" "$staging/$percent" "$out/$percent"
+  for picture in "$out/$percent"/*.png; do
+    base=$(basename "$picture" .png)
+    mv "$picture" "$out/${base}_$percent.png"
+  done
+  rmdir "$out/$percent"
+done
+wine_set_log_pixels 96
 echo "gallery: $(ls "$out" | wc -l) pictures in $out"
 exit "$failed"

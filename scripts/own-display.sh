@@ -1,6 +1,7 @@
 # Sourced by the scripts that open windows (tests, benchmarks, gallery): starts an Xvfb display
 # of their own, so no window ever lands on the user's screen, and stops the run's wineserver
-# and that display when the script exits. Source wine-env.sh first.
+# and that display when the script exits. Source wine-env.sh first. The screen holds the main
+# window at 200 %.
 own_display_pid=
 
 own_display_stop() {
@@ -16,7 +17,7 @@ own_display_start() {
   local fd display_no
   # Xvfb picks a free display number itself and writes it to this descriptor.
   exec {fd}<> <(:)
-  Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd "$fd" -screen 0 2048x1536x24 -nolisten tcp >/dev/null 2>&1 &
   own_display_pid=$!
   if ! read -r -t 20 display_no <&"$fd"; then
     echo "$1: Xvfb did not start" >&2

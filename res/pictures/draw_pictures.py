@@ -22,6 +22,15 @@ def icon_set(draw, normal, hover):
     return ((draw, normal, 'normal'), (draw, normal, 'disabled'), (draw, hover, 'hover'))
 
 
+# The scales the pictures are drawn for: 100, 150 and 200 %. An icon file holds its picture
+# at each; the program takes the one that suits the window's DPI.
+SCALES = (1.0, 1.5, 2.0)
+
+
+def scaled(size):
+    return [int(size * k + 0.5) for k in SCALES]
+
+
 # (file, resource number, what it shows) -> bytes
 def pictures():
     out = []
@@ -29,11 +38,12 @@ def pictures():
     def ico(name, number, images):
         out.append(('ico_%s_%d.ico' % (name, number), lambda: ico_bytes(images())))
 
-    def one(draw, size, state):
-        return lambda: [draw(size, state)]
+    def every_scale(draw, size, state):
+        return lambda: [draw(s, state) for s in scaled(size)]
 
-    ico('app', 128, lambda: [I.app_icon(s) for s in (16, 32, 48, 256)])
-    ico('row', 247, one(I.row_icon, 28, 'normal'))
+    # 16 to 64 are the window's icons and the banner's logo at every scale
+    ico('app', 128, lambda: [I.app_icon(s) for s in (16, 24, 32, 48, 64, 256)])
+    ico('row', 247, every_scale(I.row_icon, 28, 'normal'))
     buttons = (
         ('protect', (141, 155, 144), I.protect_pdf, 28, 30),
         ('open', (266, 267, 268), I.open_pdf, 20, 22),
@@ -46,16 +56,16 @@ def pictures():
     for name, numbers, draw, normal, hover in buttons:
         for number, state in zip(numbers, ('normal', 'disabled', 'hover')):
             size = hover if state == 'hover' else normal
-            ico('%s_%s' % (name, state), number, one(draw, size, state))
+            ico('%s_%s' % (name, state), number, every_scale(draw, size, state))
 
-    for name, number, down in (('sort_down', 131, True), ('sort_up', 132, False)):
-        out.append(('bmp_%s_%d.bmp' % (name, number),
-                    lambda d=down: bmp4_bytes(I.sort_arrow(d), 14, 14, I.VGA16)))
+    # the classic sort indicator is a 16-colour bitmap (the loader maps its greys to the
+    # user's colours), one file per scale: 131/132 at 100 %, 133/134 at 150 %, 135/136 at 200 %
+    for k, n in enumerate(scaled(14)):
+        for name, number, down in (('sort_down', 131, True), ('sort_up', 132, False)):
+            out.append(('bmp_%s_%d.bmp' % (name, number + 2 * k),
+                        lambda d=down, n=n: bmp4_bytes(I.sort_arrow(d, n), n, n, I.VGA16)))
     for name, number in (('copy', 158), ('cross', 173), ('folder', 264), ('pdf', 265)):
-        out.append(('bmp_menu_%s_%d.bmp' % (name, number),
-                    lambda n=name: bmp_bytes(I.menu_badge(n), 24, I.MENU_BG)))
-    out.append(('bg_main_260.bmp', lambda: bmp_bytes(B.main_window(), 32)))
-    out.append(('bg_settings_261.bmp', lambda: bmp_bytes(B.settings_dialog(), 32)))
+        ico('menu_%s' % name, number, lambda n=name: [I.menu_badge(n, s) for s in scaled(13)])
     out.append(('bg_offer_270.bmp', lambda: bmp_bytes(B.offer(), 24)))
     return out
 

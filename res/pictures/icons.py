@@ -301,23 +301,28 @@ def app_icon(s):
 
 # ---------------------------------------------------------------- bitmaps
 
-def menu_badge(kind):
-    """13 x 13 menu picture: white glyph on a blue badge."""
-    c = Canvas(13, 13)
-    badge(c, 6.5, 6.5, 6.5)
+def menu_badge(kind, s=13):
+    """s x s menu picture (13 at 100 %): white glyph on a blue badge."""
+    c, k = Canvas(s, s), s / 13.0
+    badge(c, 6.5 * k, 6.5 * k, 6.5 * k)
     W = PAPER
+
+    def r(x0, y0, x1, y1):
+        return Rect(x0 * k, y0 * k, x1 * k, y1 * k)
     if kind == 'pdf':
-        c.fill(Polygon([(4, 2), (8, 2), (10, 4), (10, 11), (4, 11)]), W)
-        c.fill(Rect(4, 5, 10, 7), RED)
+        c.fill(Polygon([(4 * k, 2 * k), (8 * k, 2 * k), (10 * k, 4 * k), (10 * k, 11 * k),
+                        (4 * k, 11 * k)]), W)
+        c.fill(r(4, 5, 10, 7), RED)
     elif kind == 'folder':
-        c.fill(Union(Rect(2, 4, 6, 6), Rect(2, 5, 11, 10)), W)
-        c.fill(Rect(3, 6, 10, 7), BLUE_L)
+        c.fill(Union(r(2, 4, 6, 6), r(2, 5, 11, 10)), W)
+        c.fill(r(3, 6, 10, 7), BLUE_L)
     elif kind == 'cross':
-        c.fill(Strokes([[(4.3, 4.3), (8.7, 8.7)], [(8.7, 4.3), (4.3, 8.7)]], 1.7), W)
+        c.fill(Strokes([[(4.3 * k, 4.3 * k), (8.7 * k, 8.7 * k)],
+                        [(8.7 * k, 4.3 * k), (4.3 * k, 8.7 * k)]], 1.7 * k), W)
     elif kind == 'copy':
-        c.fill(Outline(Rect(3.5, 2.5, 8.5, 8.5), 1.0), W)
-        c.fill(Rect(5, 5, 11, 11), BLUE_D)
-        c.fill(Rect(6, 6, 10, 10), W)
+        c.fill(Outline(r(3.5, 2.5, 8.5, 8.5), 1.0 * k), W)
+        c.fill(r(5, 5, 11, 11), BLUE_D)
+        c.fill(r(6, 6, 10, 10), W)
     return c
 
 
@@ -326,17 +331,18 @@ VGA16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 
          (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
 
 
-def sort_arrow(down):
-    """14 x 14 engraved triangle in the classic 3-D greys (indices of VGA16):
-    dark grey on the lit side, white on the shaded side, light grey around,
-    which the loader maps to the user's button colours."""
+def sort_arrow(down, n=14):
+    """n x n (14 at 100 %) engraved triangle in the classic 3-D greys (indices
+    of VGA16): dark grey on the lit side, white on the shaded side, light grey
+    around, which the loader maps to the user's button colours."""
     FACE, DARK, WHITE = 7, 8, 15
-    rows = [[FACE] * 14 for _ in range(14)]
-    # triangle 9 wide, 5 high, centred
-    top, left, h = 4, 2, 5
+    rows = [[FACE] * n for _ in range(n)]
+    # triangle 2h - 1 wide, h high, centred (9 x 5 at 100 %)
+    h = round(5 * n / 14.0)
+    top, left = (n - h) // 2, (n - (2 * h - 1)) // 2
     for i in range(h):
         y = top + i if down else top + h - 1 - i
-        a, b = left + i, left + 8 - i          # edge columns of this row
+        a, b = left + i, left + 2 * h - 2 - i      # edge columns of this row
         if down:
             if i == 0:
                 for x in range(a, b + 1):

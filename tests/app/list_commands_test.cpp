@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app_texts.h"
+#include "app/window_backdrops.h"
 #include "controls/browser_launch.h"
 #include "main_window_test_support.h"
 #include "res/resource.h"
@@ -333,13 +334,15 @@ TEST_F(ListCommands, ButtonsStayVisibleOverTheBackground)
         PumpMessages();
         Sleep(20);
     }
-    HWND hPicture = ::GetWindow(w(), GW_CHILD);
-    HBITMAP hBitmap =
-        reinterpret_cast<HBITMAP>(::SendMessageA(hPicture, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    ASSERT_NE(nullptr, hBitmap);
+    // The background as the window paints it, to compare the screen with.
+    RECT client;
+    ::GetClientRect(w(), &client);
     HDC hDC = ::GetDC(w());
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hDC, client.right, client.bottom);
+    ASSERT_NE(nullptr, hBitmap);
     HDC hMem = ::CreateCompatibleDC(hDC);
     HGDIOBJ old = ::SelectObject(hMem, hBitmap);
+    PaintMainBackdrop(hMem, client, w());
     for (int id : {IDC_CLEAR_LIST, IDC_OPEN_PDF})
     {
         RECT rc;
@@ -353,5 +356,6 @@ TEST_F(ListCommands, ButtonsStayVisibleOverTheBackground)
     }
     ::SelectObject(hMem, old);
     ::DeleteDC(hMem);
+    ::DeleteObject(hBitmap);
     ::ReleaseDC(w(), hDC);
 }

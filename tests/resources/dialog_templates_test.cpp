@@ -33,7 +33,7 @@ struct ControlRow
 };
 
 const ControlRow kMainWindow[] = {
-    {IDC_STATIC, "Static", "#260", kShown | SS_BITMAP, 0, 0, 628, 437},
+    {IDC_BACKDROP, "Static", "", kShown | SS_LEFT, 0, 0, 628, 437},
     {IDOK, "Button", "Protect PDF", kPush, 259, 201, 109, 26},
     {IDC_RESULTS_LIST, "SysListView32", "",
      // The window owns the row image list: the list must not destroy it a second time.
@@ -41,9 +41,9 @@ const ControlRow kMainWindow[] = {
          WS_TABSTOP,
      0, 240, 627, 149},
     {IDC_CLEAR_LIST, "Button", "Clear List", kPush, 465, 404, 67, 20},
-    {IDC_HELP_LINK, "Static", "Help", kLabel, 597, 35, 28, 8},
+    {IDC_HELP_LINK, "Static", "Help", kLabel, 597, 34, 28, 10},
     // Four units wider than drawn first: the bold link font needs them for its last letter.
-    {IDC_ABOUT_LINK, "Static", "About", kLabel, 561, 35, 27, 8},
+    {IDC_ABOUT_LINK, "Static", "About", kLabel, 561, 34, 27, 10},
     {IDC_SETTINGS, "Button", "Settings", kPush, 553, 404, 67, 20},
     {IDC_PROGRESS, "msctls_progress32", "", WS_CHILD | WS_BORDER, 37, 204, 548, 22},
     {IDC_OPERATION_LABEL, "Static", "Type of Operation:", kLabel, 37, 66, 71, 9},
@@ -73,7 +73,7 @@ const ControlRow kMainWindow[] = {
 };
 
 const ControlRow kSettings[] = {
-    {IDC_STATIC, "Static", "#261", kShown | SS_BITMAP, 0, 0, 405, 279},
+    {IDC_BACKDROP, "Static", "", kShown | SS_LEFT, 0, 0, 405, 279},
     {IDOK, "Button", "Save", kShown | BS_DEFPUSHBUTTON | WS_TABSTOP, 117, 238, 66, 21},
     {IDCANCEL, "Button", "Close", kPush, 221, 238, 66, 21},
     {IDC_SUFFIX, "Edit", "", kField, 135, 96, 158, 13},

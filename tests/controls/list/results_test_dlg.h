@@ -12,6 +12,7 @@
 #include "app/results_list_setup.h"
 #include "controls/enhanced_list_ctrl.h"
 #include "framework/dialog.h"
+#include "framework/display_scale.h"
 #include "framework/gdi.h"
 #include "list_test_dialog.h"
 
@@ -28,7 +29,7 @@ class CResultsDlg : public CDialog
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
-        SetUpResultsList(m_list, m_headerFont, m_rowImages);
+        SetUpResultsList(m_list, m_headerFont, m_rowImages, GetWindowDpi(m_hWnd));
         return TRUE;
     }
 
