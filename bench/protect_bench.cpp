@@ -54,8 +54,8 @@ void PrintFileWork(const std::string& in, const std::string& out)
                 Median(copyIn), Median(copyOut), Median(remove));
 }
 
-// The check ProtectFile makes of a 256-bit AES copy knows the file key and the dictionary the
-// writer was given; read them back from the copy (outside the timing) to check it the same way.
+// The check ProtectFile makes of an AES copy knows the file key and the dictionary the writer was
+// given; read them back from the copy (outside the timing) to check it the same way.
 void AddWriterDictionary(const std::string& path, WrittenFileExpectation& expected)
 {
     QPDF pdf;
@@ -64,6 +64,8 @@ void AddWriterDictionary(const std::string& path, WrittenFileExpectation& expect
     expected.fileKey = pdf.getEncryptionKey();
     expected.O = encrypt.getKey("/O").getStringValue();
     expected.U = encrypt.getKey("/U").getStringValue();
+    if (expected.method != EncryptionAes256)
+        return;
     expected.OE = encrypt.getKey("/OE").getStringValue();
     expected.UE = encrypt.getKey("/UE").getStringValue();
     expected.Perms = encrypt.getKey("/Perms").getStringValue();
@@ -92,7 +94,7 @@ void PrintCheckCost(const std::string& in, const std::string& out, int pages)
         {
             std::string status;
             protect.push_back(Seconds([&] { ProtectFile(in, out, options, status); }));
-            if (type == 2 && !bRehash)
+            if (type != 0 && !bRehash)
                 AddWriterDictionary(out, expected);
             std::string what;
             check.push_back(Seconds([&] { what = CheckWrittenFile(out, expected); }));

@@ -190,17 +190,24 @@ std::string PdfHexString(const std::string& bytes)
     return "<" + QUtil::hex_encode(bytes) + ">";
 }
 
-// A document of nothing but a 256-bit AES encryption dictionary, for the writer to copy it from.
+// A document of nothing but an encryption dictionary, for the writer to copy it from.
 std::string EncryptionHolderPdf(const WrittenFileExpectation& e, int P, const std::string& id1)
 {
+    std::string dictionary = "<< /Filter /Standard /P " + std::to_string(P) + " /O " +
+                             PdfHexString(e.O) + " /U " + PdfHexString(e.U);
+    if (e.method == EncryptionAes256)
+        dictionary += " /V 5 /R 6 /Length 256 /OE " + PdfHexString(e.OE) + " /UE " +
+                      PdfHexString(e.UE) + " /Perms " + PdfHexString(e.Perms) +
+                      " /EncryptMetadata true /CF << /StdCF << /AuthEvent /DocOpen /CFM /AESV3"
+                      " /Length 32 >> >>";
+    else // 128-bit AES
+        dictionary += " /V 4 /R 4 /Length 128 /EncryptMetadata true /CF << /StdCF << /AuthEvent"
+                      " /DocOpen /CFM /AESV2 /Length 16 >> >>";
+    dictionary += " /StmF /StdCF /StrF /StdCF >>";
     const std::string objects[] = {
         "<< /Type /Catalog /Pages 2 0 R >>",
         "<< /Type /Pages /Kids [] /Count 0 >>",
-        "<< /Filter /Standard /V 5 /R 6 /Length 256 /P " + std::to_string(P) + " /O " +
-            PdfHexString(e.O) + " /U " + PdfHexString(e.U) + " /OE " + PdfHexString(e.OE) +
-            " /UE " + PdfHexString(e.UE) + " /Perms " + PdfHexString(e.Perms) +
-            " /EncryptMetadata true /CF << /StdCF << /AuthEvent /DocOpen /CFM /AESV3 /Length 32 "
-            ">> >> /StmF /StdCF /StrF /StdCF >>",
+        dictionary,
     };
     std::string pdf = "%PDF-1.7\n";
     std::string xref = "xref\n0 4\n0000000000 65535 f \n";
@@ -229,45 +236,66 @@ std::string FirstIdOf(QPDF& pdf)
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
-// 256-bit AES: the library derives the encryption dictionary from the passwords here, once,
-// and the writer copies it. The check then knows the file key and what the dictionary must
-// hold, so the passwords are not hashed a second time: each of the four hashes costs about
-// as much as writing a small file.
-void SetDerivedR6Encryption(QPDF& pdf, QPDFWriter& writer, StoredPasswords& passwords)
+// 256-bit and 128-bit AES: the library derives the encryption dictionary from the passwords
+// here, once, and the writer copies it. The check then knows the file key and what the dictionary
+// must hold, so the passwords are not hashed a second time (for 256-bit AES each of the four hashes
+// costs about as much as writing a small file) and the copy is read once, with that key.
+void SetDerivedEncryption(QPDF& pdf, QPDFWriter& writer, StoredPasswords& passwords)
 {
     WrittenFileExpectation& e = passwords.expected;
     const int P = ExpectedPermissionValue(e.bPreventCopy, e.bPreventModify, e.bPreventPrint);
     const std::string id1 = FirstIdOf(pdf);
-    QPDF::compute_encryption_parameters_V5(passwords.user.c_str(), passwords.owner.c_str(), 5, 6,
-                                           32, P, true, id1, e.fileKey, e.O, e.U, e.OE, e.UE,
-                                           e.Perms);
+    if (e.method == EncryptionAes256)
+        QPDF::compute_encryption_parameters_V5(passwords.user.c_str(), passwords.owner.c_str(), 5,
+                                               6, 32, P, true, id1, e.fileKey, e.O, e.U, e.OE, e.UE,
+                                               e.Perms);
+    else
+    {
+        QPDF::compute_encryption_O_U(passwords.user.c_str(), passwords.owner.c_str(), 4, 4, 16, P,
+                                     true, id1, e.O, e.U);
+        const QPDF::EncryptionData data(4, 4, 16, P, e.O, e.U, "", "", "", id1, true);
+        e.fileKey = QPDF::compute_encryption_key(passwords.user, data);
+    }
     const std::string holderBytes = EncryptionHolderPdf(e, P, id1);
     std::string hexKey = QUtil::hex_encode(e.fileKey);
     QPDF holder;
     holder.setSuppressWarnings(true);
-    holder.setPasswordIsHexKey(true);
-    holder.processMemoryFile("encryption", holderBytes.data(), holderBytes.size(), hexKey.c_str());
+    if (e.method == EncryptionAes256)
+    {
+        holder.setPasswordIsHexKey(true);
+        holder.processMemoryFile("encryption", holderBytes.data(), holderBytes.size(),
+                                 hexKey.c_str());
+    }
+    else // the writer takes the 128-bit methods' key from the open password
+        holder.processMemoryFile("encryption", holderBytes.data(), holderBytes.size(),
+                                 passwords.user.c_str());
     WipePassword(hexKey);
     writer.copyEncryptionParameters(holder);
 }
 
 // Sets the writer's encryption and writes the copy.
 void WriteEncrypted(QPDF& pdf, const std::string& targetUtf8, FILE* output,
-                    StoredPasswords& passwords, const Restrictions& r, EncryptionType method,
-                    bool bLinearize)
+                    StoredPasswords& passwords, bool bLinearize)
 {
+    // A trailer the library had to rebuild may lack /Size, and the writer fills in only the
+    // keys the trailer has: without it the copy would need repairing in turn.
+    QPDFObjectHandle trailer = pdf.getTrailer();
+    if (!trailer.hasKey("/Size"))
+        trailer.replaceKey("/Size", QPDFObjectHandle::newInteger(0));
     QPDFWriter writer(pdf, targetUtf8.c_str(), output, false);
-    if (method == EncryptionAes256)
-        SetDerivedR6Encryption(pdf, writer, passwords);
+    const WrittenFileExpectation& e = passwords.expected;
+    if (e.method != EncryptionRc4_128)
+        SetDerivedEncryption(pdf, writer, passwords);
     else
     {
-        const bool allowCopy = !r.bPreventCopy;
-        const bool allowModify = !r.bPreventModify;
-        const qpdf_r3_print_e print = r.bPreventPrint ? qpdf_r3p_none : qpdf_r3p_full;
-        const bool aes = method != EncryptionRc4_128;
+        // The writer turns a copied dictionary of this revision into AES: 128-bit RC4 is set
+        // from the passwords, and its check hashes them again, which costs little.
+        const bool allowCopy = !e.bPreventCopy;
+        const bool allowModify = !e.bPreventModify;
+        const qpdf_r3_print_e print = e.bPreventPrint ? qpdf_r3p_none : qpdf_r3p_full;
         writer.setR4EncryptionParametersInsecure(passwords.user.c_str(), passwords.owner.c_str(),
                                                  allowCopy, allowCopy, allowCopy, allowModify,
-                                                 allowModify, allowModify, print, aes, aes);
+                                                 allowModify, allowModify, print, false, false);
     }
     // Fast web view stays what it was.
     writer.setLinearization(bLinearize);
@@ -279,8 +307,8 @@ void WriteEncrypted(QPDF& pdf, const std::string& targetUtf8, FILE* output,
 // been accepted, so a refused source costs no file.
 void WriteCheckedCopy(QPDF& pdf, Source& source, const std::string& sourceUtf8,
                       const std::wstring& target, const std::string& targetUtf8,
-                      const ProtectOptions& options, EncryptionType method,
-                      StoredPasswords& passwords, CTargetFile& output, ProtectFacts& facts)
+                      const ProtectOptions& options, StoredPasswords& passwords,
+                      CTargetFile& output, ProtectFacts& facts)
 {
     pdf.setSuppressWarnings(true);
     OpenDocument(pdf, source, sourceUtf8);
@@ -298,8 +326,7 @@ void WriteCheckedCopy(QPDF& pdf, Source& source, const std::string& sourceUtf8,
 
     if (!output.Open(target))
         throw OutputUnavailable();
-    WriteEncrypted(pdf, targetUtf8, output.Stream(), passwords, options.restrictions, method,
-                   traits.bLinearized);
+    WriteEncrypted(pdf, targetUtf8, output.Stream(), passwords, traits.bLinearized);
     passwords.expected.pages = static_cast<int>(pdf.getAllPages().size());
     facts.bRepaired = HasRecordedWarnings(pdf);
     if (facts.bRepaired && options.bStrict)
@@ -411,7 +438,7 @@ bool ProtectFile(const std::string& sourcePath, const std::string& targetPath,
         try
         {
             WriteCheckedCopy(pdf, source, ToUtf8Path(sourcePath), Widen(targetPath),
-                             ToUtf8Path(targetPath), options, method, passwords, output, facts);
+                             ToUtf8Path(targetPath), options, passwords, output, facts);
         }
         catch (...)
         {

@@ -341,6 +341,17 @@ void CheckV5Dictionary(const QPDF::EncryptionData& data, const WrittenFileExpect
         throw CheckFailure{kCheckPermissions};
 }
 
+// The 128-bit methods: U and O as derived beforehand, and the open password gives the key the
+// copy was read with (fifty rounds of MD5, no cost worth saving).
+void CheckV4Dictionary(const QPDF::EncryptionData& data, const WrittenFileExpectation& expected)
+{
+    if (data.getU() != expected.U ||
+        QPDF::compute_encryption_key(expected.userPassword, data) != expected.fileKey)
+        throw CheckFailure{kCheckOpenPassword};
+    if (data.getO() != expected.O)
+        throw CheckFailure{kCheckPermissionPassword};
+}
+
 void CheckPages(QPDF& pdf, const WrittenFileExpectation& expected)
 {
     const int pages = static_cast<int>(pdf.getAllPages().size());
@@ -354,14 +365,17 @@ std::string Check(HANDLE file, const WrittenFileExpectation& expected)
 {
     CopySource copy;
     ReadCopy(file, copy);
-    if (expected.method == EncryptionAes256 && !expected.fileKey.empty())
+    if (!expected.fileKey.empty())
     {
         // One pass with the writer's key: the dictionary, then the pages as a reader finds them.
         QPDF pdf;
         OpenCopy(pdf, copy, QUtil::hex_encode(expected.fileKey));
         const std::unique_ptr<QPDF::EncryptionData> data = ReadEncryptionData(pdf);
         CheckMethodAndPermissions(pdf, *data, expected);
-        CheckV5Dictionary(*data, expected);
+        if (expected.method == EncryptionAes256)
+            CheckV5Dictionary(*data, expected);
+        else
+            CheckV4Dictionary(*data, expected);
         CheckPages(pdf, expected);
         return std::string();
     }

@@ -16,9 +16,10 @@ struct WrittenFileExpectation
     bool bPreventModify = false;
     bool bPreventPrint = false;
     int pages = 0; // the source's page count
-    // 256-bit AES, when the writer was handed a dictionary the library derived from the two
-    // passwords beforehand: the file key and the values O, U, OE, UE and Perms. The copy is
-    // then opened with the key and compared with them, and no password is hashed again.
+    // When the writer was handed a dictionary the library derived from the two passwords
+    // beforehand: the file key and the values O and U (and OE, UE and Perms for 256-bit AES).
+    // The copy is then opened once, with the key, and compared with them, and no 256-bit AES
+    // password is hashed again.
     std::string fileKey;
     std::string O, U, OE, UE, Perms;
 };
