@@ -84,3 +84,50 @@ FolderSet MakeFolderSet(const std::string& in, const std::string& workFolder)
     }
     return set;
 }
+
+std::string CliPath()
+{
+    char buf[MAX_PATH];
+    const std::string self(buf, GetModuleFileNameA(nullptr, buf, MAX_PATH));
+    const std::string folder = self.substr(0, self.find_last_of('\\'));
+    return folder.substr(0, folder.find_last_of('\\')) + "\\sealwick-cli.exe";
+}
+
+CliRun RunCliQuietly(const std::string& arguments)
+{
+    CliRun run;
+    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+    HANDLE nul = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                             OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = nul;
+    PROCESS_INFORMATION pi = {};
+    std::string commandLine = "\"" + CliPath() + "\" " + arguments;
+    const double start = NowMs();
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                       nullptr, &si, &pi))
+    {
+        run.bStarted = true;
+        WaitForSingleObject(pi.hProcess, INFINITE);
+        run.milliseconds = NowMs() - start;
+        DWORD code = 0;
+        GetExitCodeProcess(pi.hProcess, &code);
+        run.exitCode = code;
+        FILETIME created, exited, kernel, user;
+        if (GetProcessTimes(pi.hProcess, &created, &exited, &kernel, &user))
+        {
+            ULARGE_INTEGER k, u;
+            k.LowPart = kernel.dwLowDateTime;
+            k.HighPart = kernel.dwHighDateTime;
+            u.LowPart = user.dwLowDateTime;
+            u.HighPart = user.dwHighDateTime;
+            run.cpuMs = static_cast<double>(k.QuadPart + u.QuadPart) / 10000.0;
+        }
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    CloseHandle(nul);
+    return run;
+}

@@ -36,3 +36,15 @@ FolderSet MakeFolderSet(const std::string& in, const std::string& workFolder);
 // The library alone: open, encrypt with 256-bit AES, write. What any tool using qpdf must
 // spend at least. Paths are ASCII here.
 void BareQpdf(const std::string& in, const std::string& out);
+
+// sealwick-cli.exe in the build folder above the benchmarks' own, run with `arguments` and its
+// output thrown away. The wall time includes starting its process.
+struct CliRun
+{
+    bool bStarted = false;
+    unsigned long exitCode = 0xFFFFFFFF;
+    double milliseconds = 0; // from start to end
+    double cpuMs = 0;        // the process's processor time
+};
+std::string CliPath();
+CliRun RunCliQuietly(const std::string& arguments);

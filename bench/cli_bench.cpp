@@ -20,38 +20,6 @@ namespace
 {
 constexpr int kRuns = 3;
 
-std::string CliPath()
-{
-    char buf[MAX_PATH];
-    const std::string self(buf, GetModuleFileNameA(nullptr, buf, MAX_PATH));
-    const std::string folder = self.substr(0, self.find_last_of('\\'));
-    return folder.substr(0, folder.find_last_of('\\')) + "\\sealwick-cli.exe";
-}
-
-// Runs the command with its output thrown away; returns its exit code.
-DWORD RunCli(const std::string& arguments)
-{
-    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-    HANDLE nul = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
-                             OPEN_EXISTING, 0, nullptr);
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = nul;
-    PROCESS_INFORMATION pi = {};
-    std::string commandLine = "\"" + CliPath() + "\" " + arguments;
-    DWORD code = 0xFFFFFFFF;
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                       nullptr, &si, &pi))
-    {
-        WaitForSingleObject(pi.hProcess, INFINITE);
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
-    CloseHandle(nul);
-    return code;
-}
 } // namespace
 
 int main()
@@ -93,9 +61,9 @@ int main()
                 CMemoryProtectionView view;
                 ProtectFolder(request, "AES-256", view);
             }));
-        cliOne.push_back(Seconds([&] { failedRuns += RunCli(common + "1") != 0; }));
-        cliAll.push_back(
-            Seconds([&] { failedRuns += RunCli(common + std::to_string(cores)) != 0; }));
+        cliOne.push_back(Seconds([&] { failedRuns += RunCliQuietly(common + "1").exitCode != 0; }));
+        cliAll.push_back(Seconds(
+            [&] { failedRuns += RunCliQuietly(common + std::to_string(cores)).exitCode != 0; }));
     }
     const double b = Median(bare), w = Median(window), c1 = Median(cliOne), cn = Median(cliAll);
     std::printf("command: %zu files, median of %d runs, %u processors\n", names.size(), kRuns,

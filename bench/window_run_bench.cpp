@@ -470,49 +470,23 @@ Figures RunThroughWindow(const std::string& setFolder, const std::string& in,
     return f;
 }
 
-std::string CliPath()
-{
-    char buf[MAX_PATH];
-    const std::string self(buf, GetModuleFileNameA(nullptr, buf, MAX_PATH));
-    const std::string folder = self.substr(0, self.find_last_of('\\'));
-    return folder.substr(0, folder.find_last_of('\\')) + "\\sealwick-cli.exe";
-}
-
 // sealwick-cli with its default workers over the same files, with the same passwords and
 // restrictions; its output is thrown away. The time includes starting its process.
 Figures RunConsole(const std::string& in, const std::string& out)
 {
     EmptyFolder(out);
-    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-    HANDLE nul = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
-                             OPEN_EXISTING, 0, nullptr);
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = nul;
-    PROCESS_INFORMATION pi = {};
-    std::string commandLine = "\"" + CliPath() + "\" \"" + in + "\" \"" + out + "\" -p " + kOpen +
-                              " -P " + kOwner + " --no-copy --no-modify --no-print --suffix= -q";
+    const CliRun run = RunCliQuietly("\"" + in + "\" \"" + out + "\" -p " + kOpen + " -P " +
+                                     kOwner + " --no-copy --no-modify --no-print --suffix= -q");
     Figures f;
-    const double start = NowMs();
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &si, &pi))
+    if (!run.bStarted)
     {
         std::fprintf(stderr, "window_run_bench: cannot start %s\n", CliPath().c_str());
-        CloseHandle(nul);
         return f;
     }
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    const double end = NowMs();
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
     const double n = static_cast<double>(PdfNames(in).size());
-    f.push_back({"cli", (end - start) / 1000.0});
-    f.push_back({"cli_exit", code});
-    f.push_back({"cli_process_cpu", ProcessCpuMs(pi.hProcess) / n});
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    CloseHandle(nul);
+    f.push_back({"cli", run.milliseconds / 1000.0});
+    f.push_back({"cli_exit", static_cast<double>(run.exitCode)});
+    f.push_back({"cli_process_cpu", run.cpuMs / n});
     return f;
 }
 
